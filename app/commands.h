@@ -1,0 +1,10 @@
+#pragma once
+
+#include <SupportDefs.h>
+
+// The application's signature and the codes its menu items send.
+inline constexpr uint32 kAppSignature = 'dcwt';
+inline constexpr uint32 kMsgAbout = 'bout';
+inline constexpr uint32 kMsgNewGame = 'rset';
+inline constexpr uint32 kMsgQuit = 'quit';
+inline constexpr uint32 kMsgPlaceholder = 'puls'; // the Edit items, which do nothing

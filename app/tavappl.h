@@ -1,0 +1,13 @@
+#pragma once
+
+#include <Application.h>
+
+class tavwindow;
+
+class tavappl : public BApplication {
+public:
+    tavappl();
+    ~tavappl() override;
+
+    tavwindow* mainWindow;
+};

@@ -1,0 +1,81 @@
+#include "tavwindow.h"
+
+#include <AppDefs.h>
+#include <Application.h>
+#include <MenuBar.h>
+#include <MenuItem.h>
+#include <Message.h>
+
+#include "commands.h"
+#include "tavview.h"
+
+tavwindow::tavwindow(BRect frame)
+    : BWindow(frame, "Tavrin", B_TITLED_WINDOW, B_NOT_RESIZABLE, B_CURRENT_WORKSPACE)
+{
+    Lock();
+    frame.OffsetTo(B_ORIGIN);
+    boardView = new tavview(frame, "myView");
+    AddChild(boardView, nullptr);
+    BuildMenuBar(BRect(0, 0, 580, 19));
+    boardView->AddChild(menuBar, nullptr);
+    boardView->SetViewColor(rgb_color{100, 100, 100, 255});
+    Unlock();
+}
+
+tavwindow::~tavwindow() = default;
+
+void tavwindow::AddMenuItem(BMenu* menu, const char* label, char shortcut, uint32 code)
+{
+    BMessage* message = new BMessage(code);
+    menu->AddItem(new BMenuItem(label, message, shortcut, 0));
+}
+
+void tavwindow::BuildMenuBar(BRect frame)
+{
+    menuBar = new BMenuBar(frame, "menubar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    BMenu* fileMenu = new BMenu("File", B_ITEMS_IN_COLUMN);
+    BMenu* editMenu = new BMenu("Edit", B_ITEMS_IN_COLUMN);
+    editMenu->SetEnabled(false);
+
+    AddMenuItem(fileMenu, "About ...", 'A', kMsgAbout);
+    AddMenuItem(fileMenu, "New Game", 'N', kMsgNewGame);
+    fileMenu->AddSeparatorItem();
+    AddMenuItem(fileMenu, "Exit", 'Q', kMsgQuit);
+
+    AddMenuItem(editMenu, "Copy", 'C', kMsgPlaceholder);
+    AddMenuItem(editMenu, "Cut", 'X', kMsgPlaceholder);
+    editMenu->AddSeparatorItem();
+    AddMenuItem(editMenu, "Paste", 'V', kMsgPlaceholder);
+
+    menuBar->AddItem(fileMenu);
+    menuBar->AddItem(editMenu);
+}
+
+void tavwindow::MessageReceived(BMessage* message)
+{
+    Lock();
+    switch (message->what) {
+    case kMsgQuit:
+        // The application's quitting closes this window.
+        be_app->PostMessage(B_QUIT_REQUESTED);
+        break;
+    case kMsgNewGame:
+        boardView->NewGame();
+        boardView->Draw(BRect(0, 0, -1, -1));
+        break;
+    case kMsgAbout:
+        boardView->ShowAbout();
+        break;
+    default:
+        // The Edit items' placeholder and unknown codes do nothing.
+        break;
+    }
+    Unlock();
+}
+
+// Closing the window ends the program.
+bool tavwindow::QuitRequested()
+{
+    be_app->PostMessage(B_QUIT_REQUESTED);
+    return true;
+}

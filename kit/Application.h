@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "Looper.h"
+
+class BWindow;
+
+// The one application object. It owns the connection to the display and runs
+// the event loop that serves every window.
+class BApplication : public BLooper {
+public:
+    // The signature is a four-character code; it becomes the desktop
+    // application id "x-vnd.<code>". Exits with status 1 and a message on
+    // stderr where no display can be opened.
+    explicit BApplication(uint32 signature);
+    ~BApplication() override;
+
+    // Runs the event loop until the application quits.
+    void Run();
+
+    // Asks every window to quit; true when all of them agreed.
+    bool QuitRequested() override;
+    void Quit() override;
+
+protected:
+    void DispatchMessage(BMessage* message) override;
+
+private:
+    friend class BWindow;
+    void AddWindow(BWindow* window);
+    void RemoveWindow(BWindow* window);
+
+    struct Data;
+    std::unique_ptr<Data> fData;
+    std::vector<BWindow*> fWindows;
+    bool fQuitting = false;
+};
+
+extern BApplication* be_app;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+class QLabel;
+
+// The text of an alert. Each Insert appends at the insertion point, which
+// follows the text inserted before.
+class BTextView {
+public:
+    void Insert(const char* text);
+    const char* Text() const { return fText.c_str(); }
+
+private:
+    friend class BAlert;
+    explicit BTextView(QLabel* label);
+
+    QLabel* fLabel;
+    std::string fText;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "Font.h"
+#include "GraphicsDefs.h"
+#include "Handler.h"
+#include "Rect.h"
+
+class BWindow;
+class QWidget;
+
+inline constexpr uint32 B_FOLLOW_ALL_SIDES = 0x1234;
+inline constexpr uint32 B_WILL_DRAW = 0x20000000;
+
+// A rectangular area of a window that draws itself and takes mouse presses.
+//
+// Coordinates are view pixels; an integer coordinate names the centre of a
+// pixel. A view may draw at any time on the GUI thread: everything lands in a
+// backing image that the screen shows, so what was drawn stays on screen. The
+// image follows the window's device pixel ratio while callers keep drawing
+// in view pixels. Draw() is called to make the image from scratch when the
+// view is first shown and when the screen's scale changes.
+class BView : public BHandler {
+public:
+    BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
+    ~BView() override;
+
+    virtual void Draw(BRect updateRect);
+    virtual void MouseDown(BPoint where);
+
+    void AddChild(BView* view, BView* sibling = nullptr);
+    BWindow* Window() const;
+    BRect Bounds() const;
+
+    void SetViewColor(rgb_color color);
+
+    // Drawing state; each setting stays in force until it is set again.
+    void SetHighColor(rgb_color color);
+    void SetPenSize(float size);
+    void SetDrawingMode(drawing_mode mode);
+    void SetFontSize(float size);
+    void MovePenTo(BPoint where);
+
+    // Metrics of the view's font (DejaVu Sans) at its current size.
+    void GetFontHeight(font_height* height) const;
+    float StringWidth(const char* text) const;
+
+    // Text starts at the left end of the baseline and leaves the pen after it.
+    void DrawString(const char* text, BPoint where, escapement_delta* delta = nullptr);
+    void DrawString(const char* text, escapement_delta* delta = nullptr);
+    void FillRect(BRect rect, pattern p = B_SOLID_HIGH);
+    void FillPolygon(const BPoint* points, int32 count, pattern p = B_SOLID_HIGH);
+    void StrokePolygon(const BPoint* points, int32 count, bool closed = true,
+                       pattern p = B_SOLID_HIGH);
+    void StrokeLine(BPoint start, BPoint end, pattern p = B_SOLID_HIGH);
+
+protected:
+    // For views that are a Qt widget of their own kind, such as the menu bar.
+    BView(BRect frame, const char* name, QWidget* widget);
+    QWidget* Widget() const;
+
+private:
+    friend class BWindow;
+    friend class ViewWidget;
+    friend struct KitAccess;
+    void AttachTo(QWidget* parent, BWindow* window);
+
+    struct Data;
+    std::unique_ptr<Data> fData;
+    BRect fFrame;
+    BView* fParent = nullptr;
+    BWindow* fWindow = nullptr;
+    std::vector<BView*> fChildren;
+};

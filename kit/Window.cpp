@@ -1,0 +1,101 @@
+#include "Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMetaObject>
+#include <QWidget>
+
+#include <vector>
+
+#include "Application.h"
+#include "View.h"
+
+// The Qt side of a window: it turns the window manager's close request into
+// QuitRequested.
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(BWindow* window)
+        : fWindow(window)
+    {
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        fWindow->Lock();
+        const bool agreed = fWindow->QuitRequested();
+        fWindow->Unlock();
+        if (!agreed) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        fWindow->Quit();
+    }
+
+private:
+    BWindow* fWindow;
+};
+
+struct BWindow::Data {
+    explicit Data(BWindow* window)
+        : widget(window)
+    {
+    }
+    WindowWidget widget;
+    std::vector<BView*> children;
+    bool quitting = false;
+};
+
+BWindow::BWindow(BRect frame, const char* title, window_type, uint32 flags, uint32)
+    : BLooper(title)
+    , fData(new Data(this))
+{
+    QWidget& widget = fData->widget;
+    widget.setWindowTitle(QString::fromUtf8(title));
+    const QSize size(int(frame.Width()) + 1, int(frame.Height()) + 1);
+    if (flags & B_NOT_RESIZABLE)
+        widget.setFixedSize(size);
+    else
+        widget.resize(size);
+    widget.move(int(frame.left), int(frame.top));
+    if (be_app)
+        be_app->AddWindow(this);
+}
+
+BWindow::~BWindow()
+{
+    if (be_app)
+        be_app->RemoveWindow(this);
+    for (BView* view : fData->children)
+        delete view;
+}
+
+void BWindow::Show()
+{
+    fData->widget.show();
+}
+
+void BWindow::AddChild(BView* view, BView*)
+{
+    fData->children.push_back(view);
+    view->AttachTo(&fData->widget, this);
+}
+
+void BWindow::Quit()
+{
+    if (fData->quitting)
+        return;
+    fData->quitting = true;
+    if (be_app)
+        be_app->RemoveWindow(this);
+    fData->widget.hide();
+    // The caller may be one of this window's own hooks; delete it afterwards.
+    QMetaObject::invokeMethod(
+        qApp, [this] { delete this; }, Qt::QueuedConnection);
+}
+
+QWidget* BWindow::Widget() const
+{
+    return &fData->widget;
+}

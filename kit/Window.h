@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "Looper.h"
+#include "Rect.h"
+
+class BView;
+class QWidget;
+
+enum window_type {
+    B_TITLED_WINDOW = 1,
+};
+
+enum {
+    B_NOT_RESIZABLE = 0x00000002,
+};
+
+inline constexpr uint32 B_CURRENT_WORKSPACE = 0;
+
+// A top-level window whose content area has the frame's size and position.
+// Its hooks run on the GUI thread with the window locked.
+class BWindow : public BLooper {
+public:
+    BWindow(BRect frame, const char* title, window_type type, uint32 flags,
+            uint32 workspace = B_CURRENT_WORKSPACE);
+    ~BWindow() override;
+
+    void Show();
+    void AddChild(BView* view, BView* sibling = nullptr);
+
+    // Hides the window and deletes it once control is back in the event loop.
+    void Quit() override;
+
+private:
+    friend class WindowWidget;
+    friend struct KitAccess;
+    QWidget* Widget() const;
+    struct Data;
+    std::unique_ptr<Data> fData;
+};

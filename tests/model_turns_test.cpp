@@ -1,0 +1,196 @@
+// Turn flow: dealing, placing, the end of a game and the invariants between turns.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fakerand.h"
+#include "tavgame.h"
+
+namespace {
+
+std::set<int> TilesOn(const int16_t* board)
+{
+    std::set<int> tiles;
+    for (int c = 0; c < kCellCount; c++) {
+        if (board[c] != 0)
+            tiles.insert(board[c]);
+    }
+    return tiles;
+}
+
+int TileCount(const int16_t* board)
+{
+    int count = 0;
+    for (int c = 0; c < kCellCount; c++)
+        count += board[c] != 0;
+    return count;
+}
+
+void ExpectInvariants(const tavgame& game, const std::string& where)
+{
+    const std::set<int> mine = TilesOn(game.playerBoard);
+    EXPECT_EQ(mine, TilesOn(game.computerBoard)) << where;
+    EXPECT_EQ(int(mine.size()), TileCount(game.playerBoard)) << where << ": a tile twice";
+    EXPECT_EQ(int(mine.size()), game.tilesPlaced) << where;
+    EXPECT_LE(game.tilesPlaced, kCellCount) << where;
+    EXPECT_TRUE(game.placementState == 0 || game.placementState == 1) << where;
+    EXPECT_EQ(mine.count(game.currentTile), 0u) << where << ": current tile already placed";
+    EXPECT_GE(game.currentTile, 1) << where;
+    EXPECT_LE(game.currentTile, kTileCount) << where;
+    if (!game.IsGameOver()) {
+        EXPECT_EQ(game.computerBoard[game.computerCell], 0) << where;
+    }
+}
+
+void Confirm(tavgame& game, int16_t cell)
+{
+    game.placementState = 1;
+    game.previewCell = cell;
+    game.PlaceTile(cell);
+}
+
+TEST(TurnFlow, NewGameClearsTheBoardsWithOneRandCallAndKeepsTheScores)
+{
+    tavgame game;
+    for (int c = 0; c < kCellCount; c++) {
+        game.playerBoard[c] = int16_t(c + 1);
+        game.computerBoard[c] = int16_t(19 - c);
+    }
+    game.tilesPlaced = 19;
+    game.placementState = 1;
+    game.playerScore = 40;
+    game.computerScore = 55;
+    fakerand::Reset();
+    fakerand::Queue({26 + 27 * 100}); // tile 27
+    game.NewGame();
+
+    EXPECT_EQ(fakerand::Calls(), 1);
+    EXPECT_EQ(TileCount(game.playerBoard) + TileCount(game.computerBoard), 0);
+    EXPECT_EQ(game.tilesPlaced, 0);
+    EXPECT_EQ(game.placementState, 0);
+    EXPECT_EQ(game.currentTile, 27);
+    EXPECT_EQ(game.computerCell, 1);
+    EXPECT_EQ(game.playerScore, 40);
+    EXPECT_EQ(game.computerScore, 55);
+    game.ComputeScores();
+    EXPECT_EQ(game.playerScore, 0);
+    EXPECT_EQ(game.computerScore, 0);
+}
+
+TEST(TurnFlow, TheDealSkipsUsedTilesWithOneRandCallPerAttempt)
+{
+    fakerand::Reset();
+    fakerand::Queue({27}); // 27 mod 27 gives tile 1, like 0 does
+    tavgame game;
+    game.NewGame();
+    ASSERT_EQ(game.currentTile, 1);
+    fakerand::Queue({0, 27, 54 * 1000, 1});
+    Confirm(game, 9);
+    EXPECT_EQ(fakerand::Calls(), 5);
+    EXPECT_EQ(game.currentTile, 2);
+    EXPECT_EQ(game.tilesPlaced, 1);
+    EXPECT_EQ(game.placementState, 0);
+    EXPECT_TRUE(game.tileIsFresh);
+}
+
+TEST(TurnFlow, PlaceTileGoesToTheComputersEarlierChoice)
+{
+    fakerand::Reset();
+    fakerand::Queue({0, 3}); // tiles 1 and 4
+    tavgame game;
+    game.NewGame();
+    ASSERT_EQ(game.computerCell, 6);
+    game.placementState = 1;
+    game.previewCell = 9;
+    EXPECT_EQ(game.PlaceTile(9), 6);
+    EXPECT_EQ(game.playerBoard[9], 1);
+    EXPECT_EQ(game.computerBoard[6], 1);
+    EXPECT_EQ(game.currentTile, 4);
+    EXPECT_NE(game.computerCell, 6);
+    ExpectInvariants(game, "after one turn");
+}
+
+TEST(TurnFlow, TheNineteenthTurnEndsTheGame)
+{
+    fakerand::Reset(7);
+    tavgame game;
+    game.NewGame();
+    std::vector<int> dealt;
+    for (int16_t turn = 0; turn < kCellCount; turn++) {
+        dealt.push_back(game.currentTile);
+        EXPECT_FALSE(game.IsGameOver());
+        Confirm(game, turn);
+    }
+    EXPECT_TRUE(game.IsGameOver());
+    EXPECT_EQ(game.tilesPlaced, 19);
+    EXPECT_EQ(game.computerCell, 0);
+    EXPECT_EQ(game.placementState, 0);
+    EXPECT_EQ(TileCount(game.playerBoard), 19);
+    EXPECT_EQ(TileCount(game.computerBoard), 19);
+    EXPECT_EQ(TilesOn(game.playerBoard), std::set<int>(dealt.begin(), dealt.end()));
+    ExpectInvariants(game, "game over");
+}
+
+TEST(TurnFlow, ATieIsAWinAndOneBehindIsALoss)
+{
+    tavgame game;
+    EXPECT_STREQ(game.ResultText(), "You Win");
+    game.playerScore = 30;
+    game.computerScore = 30;
+    EXPECT_TRUE(game.PlayerHasWon());
+    EXPECT_STREQ(game.ResultText(), "You Win");
+    game.playerScore = 29;
+    EXPECT_FALSE(game.PlayerHasWon());
+    EXPECT_STREQ(game.ResultText(), "You Lose");
+}
+
+TEST(TurnFlow, InvariantsHoldThroughManyRandomGames)
+{
+    std::mt19937 player(2026);
+    for (unsigned seed = 1; seed <= 300; seed++) {
+        fakerand::Reset(seed);
+        tavgame game;
+        game.NewGame();
+        ExpectInvariants(game, "new game");
+        while (!game.IsGameOver()) {
+            int16_t cell;
+            do {
+                cell = int16_t(player() % kCellCount);
+            } while (game.playerBoard[cell] != 0);
+            Confirm(game, cell);
+            ExpectInvariants(game, "seed " + std::to_string(seed));
+        }
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(TurnFlow, TheComputersBoardDependsOnlyOnTheTilesDealt)
+{
+    // Two players dealt the same tiles put them on different cells; the
+    // computer's board must come out the same after every turn.
+    std::mt19937 player(5);
+    for (unsigned seed = 1; seed <= 20; seed++) {
+        std::vector<std::vector<int16_t>> boards[2];
+        for (auto& history : boards) {
+            fakerand::Reset(seed);
+            tavgame game;
+            game.NewGame();
+            while (!game.IsGameOver()) {
+                int16_t cell;
+                do {
+                    cell = int16_t(player() % kCellCount);
+                } while (game.playerBoard[cell] != 0);
+                Confirm(game, cell);
+                history.emplace_back(game.computerBoard, game.computerBoard + kCellCount);
+            }
+        }
+        ASSERT_EQ(boards[0], boards[1]) << "seed " << seed;
+    }
+}
+
+} // namespace

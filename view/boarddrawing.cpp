@@ -1,0 +1,62 @@
+// The full repaint of the board view and the score fields.
+
+#include <cstdio>
+
+#include "colors.h"
+#include "tavview.h"
+
+// The update rectangle is ignored: every call repaints the whole view, which
+// the New Game command relies on when it calls this with an empty rectangle.
+void tavview::Draw(BRect)
+{
+    SetHighColor(ToRgb(kBackgroundColor));
+    FillRect(BRect(0, 0, 580, 340), B_SOLID_HIGH);
+    for (int cell = 0; cell < kCellCount; cell++)
+        DrawCell(Board::Player, cell, playerBoard[cell], playerBoard[cell] != 0);
+    if (placementState == 1)
+        DrawCell(Board::Player, previewCell, currentTile, false);
+    for (int cell = 0; cell < kCellCount; cell++)
+        DrawCell(Board::Computer, cell, computerBoard[cell], computerBoard[cell] != 0);
+
+    if (IsGameOver())
+        DrawResult();
+    else if (placementState == 0)
+        DrawTile(kOfferSpot.x, kOfferSpot.y, currentTile, true);
+
+    // NewGame leaves the last game's scores in the record; this brings them
+    // back in line with the boards.
+    ComputeScores();
+    DrawScore(playerScore, kPlayerScoreSpot.x, kPlayerScoreSpot.y, false);
+    DrawScore(computerScore, kComputerScoreSpot.x, kComputerScoreSpot.y, true);
+}
+
+void tavview::DrawResult()
+{
+    SetFontSize(24.0);
+    SetHighColor(ToRgb(kTextColor));
+    const char* text = ResultText();
+    MovePenTo(BPoint(kResultSpot.x - StringWidth(text) / 2, float(kResultSpot.y)));
+    DrawString(text, nullptr);
+}
+
+// The field is erased first, as wide as the widest score that can occur, so a
+// score can be repainted on its own.
+void tavview::DrawScore(int32 value, int32 x, int32 y, bool alignRight)
+{
+    char text[10];
+    std::snprintf(text, sizeof text, "%d", int(value));
+    SetFontSize(24.0);
+    font_height height;
+    GetFontHeight(&height);
+    const float top = y - height.ascent;
+
+    SetHighColor(ToRgb(kBackgroundColor));
+    if (alignRight)
+        FillRect(BRect(x - StringWidth("555555"), top, x, y), B_SOLID_HIGH);
+    else
+        FillRect(BRect(x, top, x + StringWidth("555"), y), B_SOLID_HIGH);
+
+    SetHighColor(ToRgb(kTextColor));
+    MovePenTo(alignRight ? BPoint(x - StringWidth(text), y) : BPoint(x, y));
+    DrawString(text, nullptr);
+}

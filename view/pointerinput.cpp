@@ -1,0 +1,68 @@
+// Mouse play on the player's board: a click on a free cell previews the
+// current tile there, a click on another free cell moves the preview, and a
+// click on the previewed cell places it. Each click repaints only what it
+// changes.
+
+#include "colors.h"
+#include "tavview.h"
+
+namespace {
+
+// The square of the hit radius, about 24 pixels: well inside a hexagon.
+constexpr double kHitRadiusSquared = 578;
+
+} // namespace
+
+// Every button counts. Cell centres are at least 59 pixels apart, so at most
+// one cell is hit; the scan still visits them all.
+void tavview::MouseDown(BPoint where)
+{
+    for (int16 cell = 0; cell < kCellCount; cell++) {
+        const CellPoint center = CellCenter(Board::Player, cell);
+        const double dx = center.x - double(where.x);
+        const double dy = center.y - double(where.y);
+        if (kHitRadiusSquared > dx * dx + dy * dy && playerBoard[cell] == 0)
+            ClickCell(cell);
+    }
+}
+
+void tavview::ClickCell(int16 cell)
+{
+    if (placementState == 0)
+        StartPreview(cell);
+    else if (cell != previewCell)
+        MovePreview(cell);
+    else
+        ConfirmPreview();
+}
+
+void tavview::StartPreview(int16 cell)
+{
+    SetHighColor(ToRgb(kBackgroundColor));
+    FillRect(kOfferSpotBounds, B_SOLID_HIGH);
+    previewCell = cell;
+    DrawCell(Board::Player, cell, currentTile, false);
+    placementState = 1;
+}
+
+void tavview::MovePreview(int16 cell)
+{
+    DrawCell(Board::Player, previewCell, 0, false);
+    previewCell = cell;
+    DrawCell(Board::Player, cell, currentTile, false);
+}
+
+// The computer's cell painted is the one chosen when the tile was dealt.
+void tavview::ConfirmPreview()
+{
+    const int16 cell = previewCell;
+    const int16 computerTarget = PlaceTile(cell);
+    DrawCell(Board::Player, cell, playerBoard[cell], true);
+    DrawScore(playerScore, kPlayerScoreSpot.x, kPlayerScoreSpot.y, false);
+    DrawCell(Board::Computer, computerTarget, computerBoard[computerTarget], true);
+    DrawScore(computerScore, kComputerScoreSpot.x, kComputerScoreSpot.y, true);
+    if (IsGameOver())
+        DrawResult();
+    else
+        DrawTile(kOfferSpot.x, kOfferSpot.y, currentTile, true);
+}
