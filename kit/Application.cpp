@@ -70,6 +70,7 @@ BApplication::~BApplication()
 
 void BApplication::Run()
 {
+    fQuitting = false;
     QApplication::exec();
     // Windows that quit are deleted from the queue; finish that before returning.
     QCoreApplication::sendPostedEvents();

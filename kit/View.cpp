@@ -49,6 +49,13 @@ void BView::Data::Redraw(qreal dpr)
     image = QImage(qCeil(size.width() * dpr), qCeil(size.height() * dpr), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     image.fill(viewColor);
+    // This may run in the middle of someone's drawing, between setting a
+    // colour and using it; their drawing state must survive the Draw.
+    const QColor savedHigh = high;
+    const qreal savedPenSize = penSize;
+    const drawing_mode savedMode = mode;
+    const QPointF savedPen = pen;
+    const int savedFontSize = font.pixelSize();
     BWindow* window = view->Window();
     if (window)
         window->Lock();
@@ -57,6 +64,11 @@ void BView::Data::Redraw(qreal dpr)
     redrawing = false;
     if (window)
         window->Unlock();
+    high = savedHigh;
+    penSize = savedPenSize;
+    mode = savedMode;
+    pen = savedPen;
+    SetFontSize(savedFontSize);
     widget->update();
 }
 

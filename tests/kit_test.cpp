@@ -1,0 +1,425 @@
+// The kit's promises that the game relies on: inclusive rectangles, pixel
+// centres, drawing state, drawing modes, text placement, menus, alerts,
+// locking and quitting.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include <AppDefs.h>
+#include <Alert.h>
+#include <Application.h>
+#include <Menu.h>
+#include <MenuBar.h>
+#include <MenuItem.h>
+#include <Message.h>
+#include <TextView.h>
+#include <Window.h>
+
+#include "gui_support.h"
+
+namespace {
+
+constexpr rgb_color kWhite = {255, 255, 255, 255};
+constexpr rgb_color kBlack = {0, 0, 0, 255};
+constexpr rgb_color kRed = {255, 0, 0, 255};
+
+// A window that records what reaches its hooks.
+class ProbeWindow : public BWindow {
+public:
+    explicit ProbeWindow(bool* deleted = nullptr)
+        : BWindow(BRect(10, 10, 209, 109), "probe", B_TITLED_WINDOW, B_NOT_RESIZABLE)
+        , fDeleted(deleted)
+    {
+    }
+    ~ProbeWindow() override
+    {
+        if (fDeleted)
+            *fDeleted = true;
+    }
+    void MessageReceived(BMessage* message) override { codes.push_back(message->what); }
+    bool QuitRequested() override
+    {
+        quitRequests++;
+        if (agree)
+            be_app->PostMessage(B_QUIT_REQUESTED);
+        return agree;
+    }
+
+    std::vector<uint32> codes;
+    int quitRequests = 0;
+    bool agree = true;
+
+private:
+    bool* fDeleted;
+};
+
+// A view that starts white and counts the calls of its Draw hook.
+class CanvasView : public BView {
+public:
+    CanvasView()
+        : BView(BRect(0, 0, 199, 99), "canvas", B_FOLLOW_ALL_SIDES, B_WILL_DRAW)
+    {
+    }
+    void Draw(BRect) override
+    {
+        draws++;
+        SetHighColor(kWhite);
+        FillRect(Bounds());
+    }
+    void MouseDown(BPoint where) override { presses.push_back(where); }
+
+    int draws = 0;
+    std::vector<BPoint> presses;
+};
+
+struct Canvas {
+    ProbeWindow* window = new ProbeWindow;
+    CanvasView* view = new CanvasView;
+    Canvas() { window->AddChild(view); }
+    ~Canvas() { delete window; }
+};
+
+TEST(KitGeometry, RectanglesIncludeBothEdges)
+{
+    BRect rect(0, 0, 580, 340);
+    EXPECT_EQ(rect.Width(), 580);
+    EXPECT_EQ(rect.Height(), 340);
+    rect.OffsetTo(BPoint(100, 100));
+    EXPECT_EQ(rect.right, 680);
+    EXPECT_EQ(rect.bottom, 440);
+
+    Canvas canvas;
+    EXPECT_EQ(KitAccess::WidgetOf(canvas.view)->size(), QSize(200, 100));
+    EXPECT_EQ(KitAccess::WidgetOf(canvas.window)->size(), QSize(200, 100));
+    canvas.view->SetHighColor(kBlack);
+    canvas.view->FillRect(BRect(10, 20, 30, 40));
+    const Pixels pixels(canvas.view);
+    EXPECT_TRUE(pixels.Is(10, 20, 0, 0, 0));
+    EXPECT_TRUE(pixels.Is(30, 40, 0, 0, 0));
+    EXPECT_FALSE(pixels.Touched(9, 30, Qt::white));
+    EXPECT_FALSE(pixels.Touched(31, 30, Qt::white));
+    EXPECT_FALSE(pixels.Touched(20, 19, Qt::white));
+    EXPECT_FALSE(pixels.Touched(20, 41, Qt::white));
+}
+
+TEST(KitGeometry, StrokesAreCentredOnPixelCentres)
+{
+    Canvas canvas;
+    BView* view = canvas.view;
+    view->SetHighColor(kBlack);
+    view->SetPenSize(1);
+    view->StrokeLine(BPoint(10, 5), BPoint(60, 5));
+    view->SetPenSize(3);
+    view->StrokeLine(BPoint(10, 50), BPoint(60, 50));
+    const Pixels pixels(view);
+    for (int x = 12; x <= 58; x += 7) {
+        EXPECT_FALSE(pixels.Touched(x, 5, Qt::black)) << x;
+        EXPECT_FALSE(pixels.Touched(x, 4, Qt::white)) << x;
+        EXPECT_FALSE(pixels.Touched(x, 6, Qt::white)) << x;
+        for (int y = 49; y <= 51; y++)
+            EXPECT_FALSE(pixels.Touched(x, y, Qt::black)) << x << "," << y;
+        EXPECT_FALSE(pixels.Touched(x, 48, Qt::white)) << x;
+        EXPECT_FALSE(pixels.Touched(x, 52, Qt::white)) << x;
+    }
+}
+
+TEST(KitDrawing, StateStaysInForceUntilSetAgain)
+{
+    Canvas canvas;
+    BView* view = canvas.view;
+    view->SetHighColor(kRed);
+    view->SetPenSize(3);
+    view->FillRect(BRect(0, 0, 5, 5));
+    view->StrokeLine(BPoint(20, 20), BPoint(40, 20));
+    const BPoint triangle[3] = {BPoint(60, 10), BPoint(90, 10), BPoint(75, 40)};
+    view->FillPolygon(triangle, 3);
+    const Pixels pixels(view);
+    EXPECT_TRUE(pixels.Is(2, 2, 255, 0, 0));
+    EXPECT_TRUE(pixels.Is(30, 21, 255, 0, 0)); // still three pixels wide
+    EXPECT_TRUE(pixels.Is(75, 20, 255, 0, 0));
+}
+
+TEST(KitDrawing, FillsAndStrokesLookTheSameInBothModes)
+{
+    Canvas a, b;
+    for (auto [view, mode] : {std::pair{a.view, B_OP_COPY}, std::pair{b.view, B_OP_OVER}}) {
+        view->SetDrawingMode(mode);
+        view->SetHighColor(kRed);
+        const BPoint hexagon[6] = {BPoint(16, 50), BPoint(33, 20), BPoint(67, 20),
+                                   BPoint(84, 50), BPoint(67, 80), BPoint(33, 80)};
+        view->FillPolygon(hexagon, 6);
+        view->SetHighColor(kBlack);
+        view->StrokePolygon(hexagon, 6, true);
+        view->SetPenSize(3);
+        view->StrokeLine(BPoint(25, 65), BPoint(75, 35));
+    }
+    EXPECT_EQ(Pixels(a.view).Image(), Pixels(b.view).Image());
+}
+
+int DistinctColours(const Pixels& pixels, int left, int top, int right, int bottom)
+{
+    std::vector<QRgb> seen;
+    for (int y = top; y <= bottom; y++) {
+        for (int x = left; x <= right; x++) {
+            const QRgb c = pixels.At(x, y).rgb();
+            if (std::find(seen.begin(), seen.end(), c) == seen.end())
+                seen.push_back(c);
+        }
+    }
+    return int(seen.size());
+}
+
+TEST(KitDrawing, OverBlendsTextEdgesWhileCopyReplacesPixels)
+{
+    Canvas over, copy;
+    for (auto [view, mode] : {std::pair{over.view, B_OP_OVER}, std::pair{copy.view, B_OP_COPY}}) {
+        view->SetDrawingMode(mode);
+        view->SetFontSize(24);
+        view->SetHighColor(kBlack);
+        view->DrawString("8", BPoint(20, 50));
+    }
+    EXPECT_GT(DistinctColours(Pixels(over.view), 15, 20, 45, 55), 4);
+    EXPECT_EQ(DistinctColours(Pixels(copy.view), 15, 20, 45, 55), 2);
+}
+
+TEST(KitText, DrawStringStartsOnTheBaselineAndLeavesThePenAfterIt)
+{
+    Canvas joined, parts;
+    for (BView* view : {joined.view, parts.view}) {
+        view->SetDrawingMode(B_OP_OVER);
+        view->SetFontSize(24);
+        view->SetHighColor(kBlack);
+    }
+    joined.view->DrawString("1357", BPoint(20, 60));
+    parts.view->DrawString("13", BPoint(20, 60));
+    parts.view->DrawString("57");
+    EXPECT_EQ(Pixels(joined.view).Image(), Pixels(parts.view).Image());
+
+    const InkBox ink = FindInk(Pixels(joined.view), 0, 0, 199, 99);
+    ASSERT_FALSE(ink.Empty());
+    EXPECT_EQ(ink.bottom, 60); // digits sit on the baseline row
+    EXPECT_GE(ink.left, 20);
+    EXPECT_LE(ink.left, 24);
+    EXPECT_LE(ink.right, 20 + joined.view->StringWidth("1357"));
+}
+
+TEST(KitText, MetricsFollowTheFontSize)
+{
+    Canvas canvas;
+    BView* view = canvas.view;
+    view->SetFontSize(18);
+    const float small = view->StringWidth("555");
+    font_height smallHeight;
+    view->GetFontHeight(&smallHeight);
+    view->SetFontSize(24);
+    const float large = view->StringWidth("555");
+    font_height largeHeight;
+    view->GetFontHeight(&largeHeight);
+    EXPECT_NEAR(large / small, 24.0 / 18.0, 0.05);
+    EXPECT_NEAR(view->StringWidth("555555"), 2 * large, 0.01);
+    EXPECT_GT(largeHeight.ascent, 18);
+    EXPECT_LT(largeHeight.ascent, 26);
+    EXPECT_NEAR(largeHeight.ascent / smallHeight.ascent, 24.0 / 18.0, 0.1);
+}
+
+TEST(KitView, DrawMakesTheImageOnceAndDrawingStaysOnScreen)
+{
+    Canvas canvas;
+    canvas.view->SetViewColor(kRed);
+    canvas.window->Show();
+    ProcessEvents();
+    EXPECT_EQ(canvas.view->draws, 1);
+    // Drawing outside Draw, then letting the screen update, keeps the drawing.
+    canvas.view->SetHighColor(kBlack);
+    canvas.view->FillRect(BRect(0, 0, 9, 9));
+    QWidget* widget = KitAccess::WidgetOf(canvas.view);
+    const QImage shown = widget->grab().toImage();
+    ProcessEvents();
+    EXPECT_EQ(canvas.view->draws, 1);
+    EXPECT_EQ(shown.pixelColor(int(5 * shown.devicePixelRatio()), int(5 * shown.devicePixelRatio())),
+              QColor(Qt::black));
+    EXPECT_EQ(Pixels(canvas.view).Image().devicePixelRatio(), RequestedScale());
+    EXPECT_EQ(Pixels(canvas.view).Image().width(), 200 * RequestedScale());
+}
+
+TEST(KitView, MousePressesReachTheViewInViewCoordinates)
+{
+    Canvas canvas;
+    canvas.window->Show();
+    ProcessEvents();
+    QWidget* widget = KitAccess::WidgetOf(canvas.view);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(42, 17), widget->mapToGlobal(QPointF(42, 17)),
+                          button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &press);
+    }
+    ASSERT_EQ(canvas.view->presses.size(), 2u);
+    EXPECT_EQ(canvas.view->presses[0].x, 42);
+    EXPECT_EQ(canvas.view->presses[0].y, 17);
+    EXPECT_EQ(canvas.view->draws, 1);
+}
+
+TEST(KitWindow, FixedSizeTitledWindowAtItsFrame)
+{
+    Canvas canvas;
+    QWidget* widget = KitAccess::WidgetOf(canvas.window);
+    EXPECT_EQ(widget->windowTitle(), "probe");
+    EXPECT_EQ(widget->minimumSize(), QSize(200, 100));
+    EXPECT_EQ(widget->maximumSize(), QSize(200, 100));
+    EXPECT_EQ(widget->pos(), QPoint(10, 10));
+    EXPECT_EQ(canvas.view->Window(), canvas.window);
+}
+
+TEST(KitWindow, TheLockIsRecursiveForItsHolderAndExcludesOthers)
+{
+    Canvas canvas;
+    canvas.window->Lock();
+    canvas.window->Lock();
+    canvas.window->Unlock();
+    std::atomic<bool> acquired = false;
+    std::thread other([&] {
+        canvas.window->Lock();
+        acquired = true;
+        canvas.window->Unlock();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(acquired);
+    canvas.window->Unlock();
+    other.join();
+    EXPECT_TRUE(acquired);
+}
+
+TEST(KitMenus, ItemsPostCopiesOfTheirMessagesToTheWindow)
+{
+    Canvas canvas;
+    auto* bar = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    auto* menu = new BMenu("Game");
+    auto* item = new BMenuItem("Go", new BMessage('go__'), 'G', 0);
+    menu->AddItem(item);
+    bar->AddItem(menu);
+    canvas.view->AddChild(bar);
+    QAction* action = KitAccess::ActionOf(item);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    action->trigger();
+    action->trigger();
+    ProcessEvents();
+    EXPECT_EQ(canvas.window->codes, (std::vector<uint32>{'go__', 'go__'}));
+    EXPECT_EQ(item->Message()->what, uint32('go__'));
+    EXPECT_EQ(KitAccess::WidgetOf(bar)->parentWidget(), KitAccess::WidgetOf(canvas.view));
+}
+
+TEST(KitMenus, ADisabledMenuDisablesItsItemsAndTheirShortcuts)
+{
+    Canvas canvas;
+    auto* bar = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    auto* menu = new BMenu("Edit");
+    menu->SetEnabled(false);
+    auto* item = new BMenuItem("Copy", new BMessage('copy'), 'C', 0);
+    menu->AddItem(item);
+    bar->AddItem(menu);
+    canvas.view->AddChild(bar);
+    EXPECT_FALSE(KitAccess::MenuOf(menu)->isEnabled());
+    EXPECT_FALSE(KitAccess::MenuOf(menu)->menuAction()->isEnabled());
+    EXPECT_FALSE(KitAccess::ActionOf(item)->isEnabled());
+}
+
+// Finds the alert's dialog once it runs, checks it, and presses a button.
+void AnswerAlert(int button, std::function<void(QDialog*)> check)
+{
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        check(dialog);
+        dialog->findChildren<QPushButton*>().at(button)->click();
+    });
+}
+
+TEST(KitAlert, ShowsItsTextAndButtonsAndReturnsThePressedIndex)
+{
+    AnswerAlert(1, [](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Title");
+        EXPECT_EQ(dialog->size(), QSize(310, 150));
+        EXPECT_TRUE(dialog->isModal());
+        QStringList texts;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        EXPECT_TRUE(texts.contains("First line\nsecond line\n")) << texts.join("|").toStdString();
+        QStringList buttons;
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            buttons << button->text();
+        EXPECT_EQ(buttons, QStringList({"One", "Two"}));
+        bool hasIcon = false;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            hasIcon |= !label->pixmap().isNull();
+        EXPECT_TRUE(hasIcon);
+    });
+    auto* alert = new BAlert("Title", nullptr, "One", "Two", nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
+    alert->TextView()->Insert("First line\n");
+    alert->TextView()->Insert("second line\n");
+    alert->ResizeTo(310, 150);
+    EXPECT_EQ(alert->Go(), 1);
+    ProcessEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<QDialog*>(widget), nullptr) << "the alert outlived Go";
+}
+
+TEST(KitApplication, QuittingAsksEveryWindowAndDropsRepeatedRequests)
+{
+    bool deleted = false;
+    auto* window = new ProbeWindow(&deleted);
+    window->Show();
+    const int warnings = QtWarningCount();
+    be_app->PostMessage(B_QUIT_REQUESTED);
+    be_app->Run(); // returns once the application has quit
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(QtWarningCount(), warnings);
+}
+
+TEST(KitApplication, AWindowThatRefusesKeepsTheApplicationRunning)
+{
+    bool deleted = false;
+    auto* window = new ProbeWindow(&deleted);
+    window->agree = false;
+    window->Show();
+    be_app->PostMessage(B_QUIT_REQUESTED);
+    QTimer::singleShot(50, [&] {
+        EXPECT_EQ(window->quitRequests, 1);
+        window->agree = true;
+        be_app->PostMessage(B_QUIT_REQUESTED);
+    });
+    be_app->Run();
+    EXPECT_TRUE(deleted);
+}
+
+TEST(KitApplication, ClosingAWindowGoesThroughQuitRequested)
+{
+    bool deleted = false;
+    auto* window = new ProbeWindow(&deleted);
+    window->Show();
+    ProcessEvents();
+    QTimer::singleShot(0, [&] { KitAccess::WidgetOf(window)->close(); });
+    be_app->Run(); // the window asks the application to quit
+    EXPECT_TRUE(deleted);
+}
+
+TEST(KitApplication, TakesNoArgumentsAndKnowsItsDesktopId)
+{
+    EXPECT_EQ(QCoreApplication::arguments().size(), 1);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "x-vnd.dcwt");
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+// Mouse play on the board view: the hit test, the preview transitions, what
+// each click repaints, the end of a game, and the menu commands that reach the
+// window.
+
+#include <Message.h>
+
+#include "board_fixture.h"
+#include "tavwindow.h"
+
+namespace {
+
+class InputTest : public BoardTest {};
+
+TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
+{
+    ClickCell(Board::Player, 9, 17, 17); // d² = 578 exactly: a miss
+    ClickCell(Board::Player, 9, 25, 0);  // 625
+    EXPECT_EQ(view->placementState, 0);
+    EXPECT_TRUE(view->calls.empty());
+    ClickCell(Board::Player, 9, 24, 0); // 576
+    EXPECT_EQ(view->placementState, 1);
+    EXPECT_EQ(view->previewCell, 9);
+    Click(145 - 16.9, 180 + 16.9); // d² = 571.2, fractional clicks count
+    EXPECT_EQ(view->previewCell, 9);
+    EXPECT_EQ(view->placementState, 0) << "a second click on the preview confirms it";
+}
+
+TEST_F(InputTest, OccupiedCellsAndTheComputersBoardIgnoreClicks)
+{
+    PlayTurn();
+    const int taken = 0;
+    ASSERT_NE(view->playerBoard[taken], 0);
+    view->calls.clear();
+    ClickCell(Board::Player, taken);
+    for (int cell = 0; cell < kCellCount; cell++)
+        ClickCell(Board::Computer, cell);
+    Click(kOfferSpotBounds.left + 34, kOfferSpotBounds.top + 30);
+    EXPECT_EQ(view->placementState, 0);
+    EXPECT_TRUE(view->calls.empty());
+}
+
+TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
+{
+    const int tile = view->currentTile;
+    const int computerCell = view->computerCell;
+    ClickCell(Board::Player, 4);
+    EXPECT_EQ(view->calls, std::vector<PaintCall>{TileCall(tavview::CellCenter(Board::Player, 4), tile, false)});
+    {
+        const Pixels p(view);
+        EXPECT_TRUE(p.Is(290 - 22, 300, 200, 200, 200)) << "the offer spot is erased";
+        EXPECT_TRUE(p.Is(256, 270, 200, 200, 200));
+        EXPECT_TRUE(p.Is(324, 330, 200, 200, 200));
+    }
+
+    view->calls.clear();
+    ClickCell(Board::Player, 13);
+    EXPECT_EQ(view->calls, (std::vector<PaintCall>{TileCall(tavview::CellCenter(Board::Player, 4), 0, false),
+                                                   TileCall(tavview::CellCenter(Board::Player, 13), tile, false)}));
+    EXPECT_EQ(view->previewCell, 13);
+    EXPECT_EQ(view->placementState, 1);
+
+    // While previewing, clicks between cells, on the computer's board or on a
+    // taken cell change and paint nothing.
+    view->calls.clear();
+    Click(145, 150); // halfway between cells 8 and 9
+    ClickCell(Board::Computer, 13);
+    EXPECT_TRUE(view->calls.empty());
+    EXPECT_EQ(view->previewCell, 13);
+
+    ClickCell(Board::Player, 13);
+    EXPECT_EQ(view->playerBoard[13], tile);
+    EXPECT_EQ(view->computerBoard[computerCell], tile);
+    const std::vector<PaintCall> expected = {
+        TileCall(tavview::CellCenter(Board::Player, 13), tile, true),
+        ScoreCall({9, 330}, view->playerScore, false),
+        TileCall(tavview::CellCenter(Board::Computer, computerCell), tile, true),
+        ScoreCall({571, 330}, view->computerScore, true),
+        TileCall({290, 300}, view->currentTile, true),
+    };
+    EXPECT_EQ(view->calls, expected);
+}
+
+TEST_F(InputTest, TheLastTurnShowsTheResultAndThenClicksAreIgnored)
+{
+    for (int turn = 0; turn < 18; turn++)
+        PlayTurn();
+    view->calls.clear();
+    const int last = FirstFreeCell();
+    ClickCell(Board::Player, last);
+    ClickCell(Board::Player, last);
+    EXPECT_TRUE(view->IsGameOver());
+    ASSERT_EQ(view->calls.size(), 5u) << "preview, cell, score, cell, score";
+    EXPECT_EQ(view->calls[4].kind, PaintCall::Score) << "no tile on offer after the last turn";
+    EXPECT_FALSE(FindInk(Pixels(view), 200, 305, 380, 336).Empty()) << "the result message";
+
+    view->calls.clear();
+    const QImage before = Pixels(view).Image();
+    for (int cell = 0; cell < kCellCount; cell++)
+        ClickCell(Board::Player, cell);
+    EXPECT_TRUE(view->calls.empty());
+    EXPECT_EQ(Pixels(view).Image(), before);
+}
+
+class CommandTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fakerand::Reset(9);
+        window = new tavwindow(BRect(100, 100, 680, 440));
+        board = window->boardView;
+        KitAccess::BackingImage(board);
+    }
+    void TearDown() override { delete window; }
+
+    void Send(uint32 code)
+    {
+        BMessage message(code);
+        window->MessageReceived(&message);
+    }
+
+    void Click(int cell)
+    {
+        const CellPoint c = tavview::CellCenter(Board::Player, cell);
+        board->MouseDown(BPoint(c.x, c.y));
+    }
+
+    tavwindow* window = nullptr;
+    tavview* board = nullptr;
+};
+
+TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
+{
+    for (int cell : {7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0, 0, 1, 1, 2})
+        Click(cell);
+    ASSERT_EQ(board->placementState, 1);
+    board->playerScore = 77; // as if the old game had scored
+    Send('rset');
+    EXPECT_EQ(board->tilesPlaced, 0);
+    EXPECT_EQ(board->placementState, 0);
+    EXPECT_EQ(board->playerScore, 0);
+    EXPECT_EQ(board->computerScore, 0);
+    for (int cell = 0; cell < kCellCount; cell++)
+        ASSERT_EQ(board->playerBoard[cell] + board->computerBoard[cell], 0);
+
+    const Pixels p(board);
+    EXPECT_TRUE(p.Is(43 - 22, 180 + 60, 100, 100, 100)) << "the previewed cell is empty again";
+    EXPECT_TRUE(p.Is(145 - 22, 60, 100, 100, 100));
+    EXPECT_TRUE(p.Is(290 - 22, 300, 0, 0, 0)) << "a new tile on offer";
+    const InkBox left = FindInk(p, 0, 301, 80, 336);
+    board->SetFontSize(24);
+    EXPECT_LE(left.right - left.left + 1, board->StringWidth("0") + 1) << "one digit: 0";
+}
+
+TEST_F(CommandTest, PlaceholderAndUnknownCodesChangeNothing)
+{
+    Click(5);
+    const QImage before = Pixels(board).Image();
+    const int tile = board->currentTile;
+    for (uint32 code : {uint32('puls'), uint32('zzzz'), uint32(0)})
+        Send(code);
+    EXPECT_EQ(board->placementState, 1);
+    EXPECT_EQ(board->previewCell, 5);
+    EXPECT_EQ(board->currentTile, tile);
+    EXPECT_EQ(Pixels(board).Image(), before);
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// The board view's full repaint, its layout and its colours, read back from
+// the pixels; and the window that holds it.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <MenuBar.h>
+#include <Message.h>
+
+#include "board_fixture.h"
+#include "tavwindow.h"
+
+namespace {
+
+constexpr CellPoint kOffer = {290, 300};
+constexpr CellPoint kLeftScore = {9, 330};
+constexpr CellPoint kRightScore = {571, 330};
+
+// Checks one painted cell: ground, the three stripe colours away from the
+// numbers, and the outline.
+void ExpectCell(const Pixels& p, CellPoint c, int tile, bool placed)
+{
+    const QColor ground = placed ? QColor(0, 0, 0) : QColor(100, 100, 100);
+    EXPECT_EQ(p.At(c.x - 22, c.y), ground) << "ground at " << c.x << "," << c.y;
+    EXPECT_EQ(p.At(c.x - 10, c.y - 30), QColor(150, 150, 150)) << "outline at " << c.x << "," << c.y;
+    if (tile == 0) {
+        EXPECT_EQ(p.At(c.x, c.y), ground);
+        return;
+    }
+    static const QColor kStripe[10] = {{150, 150, 150}, {204, 204, 204}, {255, 127, 179},
+                                       {255, 77, 255},  {0, 191, 255},   {51, 204, 191},
+                                       {255, 0, 0},     {173, 255, 45},  {255, 127, 0},
+                                       {255, 255, 0}};
+    EXPECT_EQ(p.At(c.x + 15, c.y - 9), kStripe[kTileNumbers[tile][0]]) << "rising stripe";
+    EXPECT_EQ(p.At(c.x, c.y + 20), kStripe[kTileNumbers[tile][1]]) << "vertical stripe";
+    EXPECT_EQ(p.At(c.x - 15, c.y - 9), kStripe[kTileNumbers[tile][2]]) << "falling stripe";
+}
+
+class PaintTest : public BoardTest {};
+
+TEST_F(PaintTest, CellCentresFollowTheGrid)
+{
+    const int xs[5] = {43, 94, 145, 196, 247};
+    for (int cell = 0; cell < kCellCount; cell++) {
+        const CellPoint left = tavview::CellCenter(Board::Player, cell);
+        const CellPoint right = tavview::CellCenter(Board::Computer, cell);
+        EXPECT_EQ(left.x, xs[(kCellGrid[cell][0] + 6) / 3]);
+        EXPECT_EQ(right.x, left.x + 290);
+        EXPECT_EQ(left.y, 180 + 30 * kCellGrid[cell][1]);
+        EXPECT_EQ(right.y, left.y);
+    }
+}
+
+TEST_F(PaintTest, StartOfAGameShowsEmptyBoardsTheTileOnOfferAndZeroScores)
+{
+    view->Draw(BRect(0, 0, -1, -1));
+    const Pixels p(view);
+    EXPECT_TRUE(p.Is(290, 100, 200, 200, 200));
+    EXPECT_TRUE(p.Is(0, 339, 200, 200, 200));
+    EXPECT_TRUE(p.Is(580, 340, 200, 200, 200));
+    for (int cell = 0; cell < kCellCount; cell++) {
+        ExpectCell(p, tavview::CellCenter(Board::Player, cell), 0, false);
+        ExpectCell(p, tavview::CellCenter(Board::Computer, cell), 0, false);
+    }
+    ExpectCell(p, kOffer, view->currentTile, true);
+
+    const InkBox left = FindInk(p, 0, 301, 80, 336);
+    ASSERT_FALSE(left.Empty());
+    EXPECT_GE(left.left, 9);
+    EXPECT_LE(left.left, 12);
+    EXPECT_EQ(left.bottom, 330);
+    const InkBox right = FindInk(p, 500, 301, 580, 336);
+    ASSERT_FALSE(right.Empty());
+    EXPECT_LE(right.right, 571);
+    EXPECT_GE(right.right, 567);
+    EXPECT_EQ(right.bottom, 330);
+}
+
+TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
+{
+    view->playerBoard[9] = 1;
+    view->computerBoard[0] = 27;
+    view->placementState = 1;
+    view->previewCell = 4;
+    view->currentTile = 14;
+    view->Draw(BRect());
+    const Pixels p(view);
+    ExpectCell(p, tavview::CellCenter(Board::Player, 9), 1, true);
+    ExpectCell(p, tavview::CellCenter(Board::Computer, 0), 27, true);
+    ExpectCell(p, tavview::CellCenter(Board::Player, 4), 14, false);
+    EXPECT_TRUE(p.Is(kOffer.x - 22, kOffer.y, 200, 200, 200)) << "the offer spot stays empty";
+    EXPECT_TRUE(p.Is(kOffer.x, kOffer.y, 200, 200, 200));
+}
+
+TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
+{
+    view->playerBoard[9] = 18; // 6, 9, 8
+    view->Draw(BRect());
+    const Pixels p(view);
+    const CellPoint c = tavview::CellCenter(Board::Player, 9);
+    int white = 0, halo = 0;
+    // Around the vertical stripe's number, above the centre.
+    for (int y = c.y - 30; y <= c.y - 10; y++) {
+        for (int x = c.x - 8; x <= c.x + 8; x++) {
+            white += p.At(x, y) == QColor(255, 255, 255);
+            halo += p.At(x, y) == QColor(100, 100, 100);
+            if (p.At(x, y) != QColor(255, 255, 255))
+                continue;
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                EXPECT_NE(p.At(x + dx, y + dy), QColor(0, 0, 0)) << "face touches the ground";
+        }
+    }
+    EXPECT_GE(white, 4);
+    EXPECT_GE(halo, 4);
+}
+
+TEST_F(PaintTest, DrawPaintsEverythingInOrder)
+{
+    view->placementState = 1;
+    view->previewCell = 5;
+    view->computerBoard[3] = 7;
+    view->playerBoard[8] = 7;
+    view->Draw(BRect(0, 0, -1, -1));
+    std::vector<PaintCall> expected;
+    for (int cell = 0; cell < kCellCount; cell++)
+        expected.push_back(TileCall(tavview::CellCenter(Board::Player, cell), cell == 8 ? 7 : 0, cell == 8));
+    expected.push_back(TileCall(tavview::CellCenter(Board::Player, 5), view->currentTile, false));
+    for (int cell = 0; cell < kCellCount; cell++)
+        expected.push_back(TileCall(tavview::CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
+    expected.push_back(ScoreCall(kLeftScore, 0, false));
+    expected.push_back(ScoreCall(kRightScore, 0, true));
+    EXPECT_EQ(view->calls, expected);
+
+    view->calls.clear();
+    view->placementState = 0;
+    view->Draw(BRect());
+    ASSERT_EQ(view->calls.size(), 41u);
+    EXPECT_EQ(view->calls[38], TileCall(kOffer, view->currentTile, true));
+}
+
+// Ink of the result message, between the boards' lowest cells.
+InkBox ResultInk(BView* view)
+{
+    return FindInk(Pixels(view), 190, 300, 390, 336);
+}
+
+TEST_F(PaintTest, TheResultMessageReplacesTheTileOnOffer)
+{
+    for (int cell = 0; cell < kCellCount; cell++) {
+        view->playerBoard[cell] = int16(cell + 1);
+        view->computerBoard[cell] = int16(19 - cell);
+    }
+    view->tilesPlaced = 19;
+    view->SetFontSize(24);
+    const float winWidth = view->StringWidth("You Win");
+    const float loseWidth = view->StringWidth("You Lose");
+
+    view->playerScore = view->computerScore = 0;
+    view->Draw(BRect());
+    InkBox ink = ResultInk(view);
+    ASSERT_FALSE(ink.Empty());
+    EXPECT_EQ(ink.bottom, 330);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 290, 2);
+    EXPECT_NEAR(ink.right - ink.left + 1, winWidth, 3) << "a tie is shown as a win";
+
+    view->playerScore = 11;
+    view->computerScore = 12;
+    view->Draw(BRect());
+    ink = ResultInk(view);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 290, 2);
+    EXPECT_NEAR(ink.right - ink.left + 1, loseWidth, 3);
+}
+
+TEST_F(PaintTest, ANarrowerScoreLeavesNoOldDigits)
+{
+    view->DrawScore(456, kRightScore.x, kRightScore.y, true);
+    view->DrawScore(7, kRightScore.x, kRightScore.y, true);
+    view->DrawScore(456, kLeftScore.x, kLeftScore.y, false);
+    view->DrawScore(1, kLeftScore.x, kLeftScore.y, false);
+    view->SetFontSize(24);
+    const Pixels p(view);
+    const InkBox right = FindInk(p, 470, 301, 580, 336);
+    EXPECT_GE(right.left, 571 - view->StringWidth("7") - 1);
+    const InkBox left = FindInk(p, 0, 301, 100, 336);
+    EXPECT_LE(left.right, 9 + view->StringWidth("1") + 1);
+}
+
+TEST_F(PaintTest, AScoreTooLongForItsBufferIsCutShort)
+{
+    view->DrawScore(-2147483647 - 1, kRightScore.x, kRightScore.y, true);
+    EXPECT_FALSE(FindInk(Pixels(view), 300, 300, 580, 336).Empty());
+}
+
+TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
+{
+    auto* window = new tavwindow(BRect(100, 100, 680, 440));
+    QWidget* top = KitAccess::WidgetOf(window);
+    EXPECT_EQ(top->windowTitle(), "Tavrin");
+    EXPECT_EQ(top->minimumSize(), QSize(581, 341));
+    EXPECT_EQ(top->maximumSize(), QSize(581, 341));
+    QWidget* board = top->findChild<QWidget*>("myView", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->geometry(), QRect(0, 0, 581, 341));
+    EXPECT_EQ(top->findChild<QWidget*>("menubar", Qt::FindDirectChildrenOnly), nullptr);
+    auto* bar = board->findChild<QMenuBar*>("menubar", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, 581, 20));
+    EXPECT_EQ(window->boardView->tilesPlaced, 0);
+    EXPECT_GE(window->boardView->currentTile, 1);
+
+    const QList<QAction*> menus = bar->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "File");
+    EXPECT_TRUE(menus[0]->isEnabled());
+    EXPECT_EQ(menus[1]->text(), "Edit");
+    EXPECT_FALSE(menus[1]->isEnabled());
+    auto describe = [](QMenu* menu) {
+        QStringList items;
+        for (QAction* a : menu->actions())
+            items << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString() +
+                                                    (a->isEnabled() ? "" : " (off)"));
+        return items.join(" | ").toStdString();
+    };
+    EXPECT_EQ(describe(menus[0]->menu()), "About ... Ctrl+A | New Game Ctrl+N | - | Exit Ctrl+Q");
+    EXPECT_EQ(describe(menus[1]->menu()),
+              "Copy Ctrl+C (off) | Cut Ctrl+X (off) | - | Paste Ctrl+V (off)");
+    delete window;
+}
+
+} // namespace
+
+namespace {
+
+class CodeRecorder : public tavwindow {
+public:
+    CodeRecorder()
+        : tavwindow(BRect(100, 100, 680, 440))
+    {
+    }
+    void MessageReceived(BMessage* message) override { codes.push_back(message->what); }
+    std::vector<uint32> codes;
+};
+
+TEST(MainWindow, MenuItemsSendTheirCodes)
+{
+    auto* window = new CodeRecorder;
+    auto* bar = KitAccess::WidgetOf(window)->findChild<QMenuBar*>("menubar");
+    ASSERT_NE(bar, nullptr);
+    for (QAction* menu : bar->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            item->setEnabled(true); // the Edit items are disabled; their codes still count
+            item->trigger();
+        }
+    }
+    ProcessEvents();
+    EXPECT_EQ(window->codes, (std::vector<uint32>{'bout', 'rset', 'quit', 'puls', 'puls', 'puls'}));
+    delete window;
+}
+
+} // namespace
