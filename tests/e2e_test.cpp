@@ -1,0 +1,315 @@
+// Whole games played on the built program in a real X server, with real mouse
+// clicks and key presses, checked on the screen as a player sees it.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "x_session.h"
+
+using namespace xsession;
+
+namespace {
+
+// Where the game's window content starts on the screen.
+constexpr int kLeft = 100;
+constexpr int kTop = 100;
+
+constexpr int kColumnX[5] = {43, 94, 145, 196, 247};
+constexpr int kGrid[19][2] = {{0, -2}, {0, 0}, {0, 2}, {1, -3}, {1, -1}, {1, 1}, {1, 3},
+                              {2, -4}, {2, -2}, {2, 0}, {2, 2}, {2, 4}, {3, -3}, {3, -1},
+                              {3, 1},  {3, 3},  {4, -2}, {4, 0}, {4, 2}};
+
+struct Spot {
+    int x, y;
+};
+
+Spot Cell(int board, int cell)
+{
+    return {kColumnX[kGrid[cell][0]] + 290 * board, 180 + 30 * kGrid[cell][1]};
+}
+
+const QColor kBackground(200, 200, 200);
+const QColor kEmptyGround(100, 100, 100);
+const QColor kPlacedGround(0, 0, 0);
+
+class EndToEnd : public testing::Test {
+protected:
+    void SetUp() override { StartGame(); }
+
+    void TearDown() override
+    {
+        if (!HasFailure())
+            return;
+        const std::string dir = ARTIFACTS_DIR;
+        QDir().mkpath(QString::fromStdString(dir));
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        const std::string path = dir + "/" + info->test_suite_name() + "." + info->name() + ".png";
+        Shot().Image().save(QString::fromStdString(path));
+        ADD_FAILURE() << "screenshot kept at " << path;
+    }
+
+    void StartGame()
+    {
+        game = std::make_unique<Game>();
+        ASSERT_TRUE(WaitFor([&] {
+            window = Shell("xdotool search --onlyvisible --name '^Tavrin$'");
+            return !window.empty();
+        })) << "no game window";
+        window = window.substr(0, window.find('\n'));
+        ASSERT_TRUE(WaitFor([&] { return Pixel(290, 100) == kBackground; })) << "never painted";
+        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(kLeft + 290) + " " +
+            std::to_string(kTop + 100));
+    }
+
+    QColor Pixel(int x, int y) const { return Shot().At(kLeft + x, kTop + y); }
+
+    void Click(int x, int y)
+    {
+        std::ostringstream command;
+        command << "xdotool mousemove " << kLeft + x << " " << kTop + y << " click 1";
+        Shell(command.str());
+    }
+
+    void ClickCell(int cell)
+    {
+        const Spot s = Cell(0, cell);
+        Click(s.x, s.y);
+    }
+
+    void Key(const std::string& keys) { Shell("xdotool key " + keys); }
+
+    static bool Placed(const Shot& shot, int board, int cell)
+    {
+        const Spot s = Cell(board, cell);
+        return shot.At(kLeft + s.x - 22, kTop + s.y) == kPlacedGround;
+    }
+
+    static int PlacedCount(const Shot& shot, int board)
+    {
+        int count = 0;
+        for (int cell = 0; cell < 19; cell++)
+            count += Placed(shot, board, cell);
+        return count;
+    }
+
+    // A preview shows a stripe below the centre on the grey ground.
+    bool PreviewOn(int cell) const
+    {
+        const Shot shot;
+        const Spot s = Cell(0, cell);
+        return shot.At(kLeft + s.x - 22, kTop + s.y) == kEmptyGround &&
+               shot.At(kLeft + s.x, kTop + s.y + 20) != kEmptyGround;
+    }
+
+    bool EmptyCell(int cell) const
+    {
+        const Shot shot;
+        const Spot s = Cell(0, cell);
+        return shot.At(kLeft + s.x, kTop + s.y + 20) == kEmptyGround;
+    }
+
+    bool TileOnOffer() const { return Pixel(290 - 22, 300) == kPlacedGround; }
+    bool OfferSpotEmpty() const { return Pixel(290 - 22, 300) == kBackground; }
+
+    int FreeCell(int skip = -1) const
+    {
+        const Shot shot;
+        for (int cell = 0; cell < 19; cell++) {
+            if (cell != skip && !Placed(shot, 0, cell))
+                return cell;
+        }
+        return -1;
+    }
+
+    // Dark pixels in the result message's place between the lowest cells.
+    bool ResultShown() const
+    {
+        const Shot shot;
+        for (int y = 305; y <= 332; y++) {
+            for (int x = 200; x <= 380; x++) {
+                if (shot.At(kLeft + x, kTop + y).value() < 100)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    void ExpectCleanExit()
+    {
+        int status = -1;
+        ASSERT_TRUE(game->WaitExit(&status)) << "the game did not end";
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(game->Stderr(), "");
+    }
+
+    std::unique_ptr<Game> game;
+    std::string window;
+};
+
+TEST_F(EndToEnd, AWholeGameOfNineteenTurns)
+{
+    ASSERT_TRUE(TileOnOffer());
+    for (int turn = 0; turn < 19; turn++) {
+        SCOPED_TRACE("turn " + std::to_string(turn));
+        const int first = FreeCell();
+        const int second = FreeCell(first);
+        ClickCell(first);
+        ASSERT_TRUE(WaitFor([&] { return PreviewOn(first); })) << "no preview";
+        EXPECT_TRUE(OfferSpotEmpty());
+        int chosen = first;
+        if (second >= 0) {
+            ClickCell(second);
+            ASSERT_TRUE(WaitFor([&] { return PreviewOn(second) && EmptyCell(first); }))
+                << "the preview did not move";
+            chosen = second;
+        }
+        ClickCell(chosen);
+        ASSERT_TRUE(WaitFor([&] {
+            const Shot shot;
+            return PlacedCount(shot, 0) == turn + 1 && PlacedCount(shot, 1) == turn + 1;
+        })) << "no tile on each board";
+        if (turn < 18) {
+            ASSERT_TRUE(WaitFor([&] { return TileOnOffer(); })) << "no next tile";
+        }
+    }
+    EXPECT_TRUE(WaitFor([&] { return ResultShown(); })) << "no result message";
+    const Shot shot;
+    EXPECT_EQ(PlacedCount(shot, 0), 19);
+    EXPECT_EQ(PlacedCount(shot, 1), 19);
+    Key("ctrl+q");
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, CtrlNStartsANewGameMidGame)
+{
+    for (int turn = 0; turn < 3; turn++) {
+        const int cell = FreeCell();
+        ClickCell(cell);
+        ASSERT_TRUE(WaitFor([&] { return PreviewOn(cell); }));
+        ClickCell(cell);
+        ASSERT_TRUE(WaitFor([&] { return PlacedCount(Shot(), 0) == turn + 1; }));
+    }
+    ClickCell(FreeCell()); // and leave a preview showing
+    Key("ctrl+n");
+    ASSERT_TRUE(WaitFor([&] {
+        const Shot shot;
+        return PlacedCount(shot, 0) == 0 && PlacedCount(shot, 1) == 0;
+    })) << "the boards were not cleared";
+    EXPECT_TRUE(TileOnOffer());
+    for (int cell = 0; cell < 19; cell++)
+        EXPECT_TRUE(EmptyCell(cell)) << cell;
+    Key("ctrl+q");
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
+{
+    for (int round = 0; round < 2; round++) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const QImage before = Shot().Image().copy(kLeft, kTop, 581, 341);
+        Key("ctrl+a");
+        std::string about;
+        ASSERT_TRUE(WaitFor([&] {
+            about = Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'");
+            return !about.empty();
+        })) << "no about box";
+        about = about.substr(0, about.find('\n'));
+        EXPECT_NE(Shell("xdotool getwindowgeometry " + about).find("Geometry: 310x150"),
+                  std::string::npos);
+        ClickCell(9);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_FALSE(PreviewOn(9)) << "a click reached the board through the about box";
+
+        Shell("xdotool windowfocus " + about);
+        Key("Return"); // presses the only button, "Yep .."
+        ASSERT_TRUE(WaitFor([&] {
+            return Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'").empty();
+        })) << "the about box stayed";
+        EXPECT_TRUE(WaitFor([&] { return Shot().Image().copy(kLeft, kTop, 581, 341) == before; }))
+            << "the game changed";
+        Shell("xdotool windowfocus " + window);
+    }
+    ClickCell(9);
+    EXPECT_TRUE(WaitFor([&] { return PreviewOn(9); })) << "the board takes clicks again";
+    Key("ctrl+q");
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, CtrlQEndsTheProgramWhilePreviewing)
+{
+    ClickCell(4);
+    ASSERT_TRUE(WaitFor([&] { return PreviewOn(4); }));
+    Key("ctrl+q");
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, TheExitItemEndsTheProgram)
+{
+    Click(20, 10); // "File"
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Key("Down Down Down Return"); // About, New Game, Exit
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, ClosingTheWindowEndsTheProgramWhilePreviewing)
+{
+    ClickCell(12);
+    ASSERT_TRUE(WaitFor([&] { return PreviewOn(12); }));
+    CloseLikeAWindowManager(std::stoul(window));
+    ExpectCleanExit();
+}
+
+TEST_F(EndToEnd, WithTheAboutBoxOpenQuittingWaitsForIt)
+{
+    Key("ctrl+a");
+    std::string about;
+    ASSERT_TRUE(WaitFor([&] {
+        about = Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'");
+        return !about.empty();
+    }));
+    about = about.substr(0, about.find('\n'));
+    // The modal box holds back both the shortcut and the close request.
+    Key("ctrl+q");
+    CloseLikeAWindowManager(std::stoul(window));
+    int status = -1;
+    EXPECT_FALSE(game->WaitExit(&status, std::chrono::milliseconds(500)));
+    Shell("xdotool windowfocus " + about);
+    Key("Return");
+    ASSERT_TRUE(WaitFor([&] {
+        return Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'").empty();
+    }));
+    Shell("xdotool windowfocus " + window);
+    CloseLikeAWindowManager(std::stoul(window));
+    ExpectCleanExit();
+}
+
+TEST(NoDisplay, SaysSoAndExitsWithStatusOne)
+{
+    for (const char* display : {"-", ":97"}) {
+        Game game(display);
+        int status = -1;
+        ASSERT_TRUE(game.WaitExit(&status));
+        EXPECT_EQ(status, 1) << display;
+        EXPECT_EQ(game.Stderr(), "tavrin: cannot open display\n") << display;
+    }
+}
+
+class ServerEnvironment : public testing::Environment {
+public:
+    void SetUp() override { ASSERT_TRUE(StartServer()) << "Xvfb did not start"; }
+    void TearDown() override { StopServer(); }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new ServerEnvironment);
+    return RUN_ALL_TESTS();
+}
