@@ -28,7 +28,5 @@ QAction* KitAccess::ActionOf(const BMenuItem* item)
 
 QImage KitAccess::BackingImage(BView* view)
 {
-    view->fData->EnsureImage();
-    view->fData->EndPainting();
-    return view->fData->image;
+    return view->fData->Canvas();
 }

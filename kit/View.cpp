@@ -1,21 +1,17 @@
 #include "View.h"
 
-#include <QFontMetricsF>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPolygonF>
-#include <QWidget>
 #include <QtMath>
 
 #include <algorithm>
-#include <optional>
+#include <cmath>
 
 #include "ViewData.h"
 #include "Window.h"
 
-// Paints the view's backing image on screen and hands mouse presses to the view.
+// Shows the view's backing image on screen and hands mouse presses to the view.
 class ViewWidget : public QWidget {
 public:
     explicit ViewWidget(BView* view)
@@ -32,6 +28,103 @@ private:
     BView* fView;
 };
 
+FontFace::FontFace(int pixelSize)
+    : metrics(font)
+{
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(pixelSize);
+    metrics = QFontMetricsF(font);
+    raw = QRawFont::fromFont(font);
+}
+
+FontFace& FontFace::OfSize(float size)
+{
+    static std::unordered_map<int, std::unique_ptr<FontFace>> faces;
+    const int pixels = std::max(1, qRound(size));
+    std::unique_ptr<FontFace>& face = faces[pixels];
+    if (!face)
+        face = std::make_unique<FontFace>(pixels);
+    return *face;
+}
+
+const FontFace::Text& FontFace::Layout(const char* text)
+{
+    auto found = texts.find(text);
+    if (found != texts.end())
+        return found->second;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromUtf8(text));
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    QPointF at;
+    for (const QPointF& advance : advances) {
+        positions.append(at);
+        at += advance;
+    }
+    Text laidOut;
+    laidOut.run.setRawFont(raw);
+    laidOut.run.setGlyphIndexes(glyphs);
+    laidOut.run.setPositions(positions);
+    laidOut.width = at.x();
+    return texts.emplace(text, laidOut).first->second;
+}
+
+const raster::Mask& FontFace::Render(const char* text, qreal dpr, int fx, int fy)
+{
+    raster::Mask& mask = masks[{text, dpr, fx, fy}];
+    if (mask.width > 0)
+        return mask;
+    const Text& laidOut = Layout(text);
+    const int pad = 3;
+    mask.originX = pad;
+    mask.originY = pad + int(std::ceil(metrics.ascent() * dpr));
+    mask.width = int(std::ceil(laidOut.width * dpr)) + 2 * pad;
+    mask.height = mask.originY + int(std::ceil(metrics.descent() * dpr)) + pad;
+    QImage coverage(mask.width, mask.height, QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    {
+        QPainter painter(&coverage);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setPen(Qt::white);
+        painter.scale(dpr, dpr);
+        painter.drawGlyphRun(QPointF((mask.originX + fx / 16.0) / dpr, (mask.originY + fy / 4.0) / dpr),
+                             laidOut.run);
+    }
+    mask.alpha.resize(size_t(mask.width) * mask.height);
+    for (int y = 0; y < mask.height; y++) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
+        for (int x = 0; x < mask.width; x++)
+            mask.alpha[size_t(y) * mask.width + x] = uchar(qAlpha(line[x]));
+    }
+    mask.Compile();
+    return mask;
+}
+
+namespace {
+
+raster::ShapeCache& Shapes()
+{
+    static raster::ShapeCache cache;
+    return cache;
+}
+
+// A rectangle on whole device pixels is filled directly.
+bool FillWholePixels(QImage& image, QPointF topLeft, QPointF bottomRight, QRgb colour)
+{
+    const QRectF exact(topLeft, bottomRight);
+    const QRect whole = exact.toAlignedRect();
+    if (QRectF(whole) != exact)
+        return false;
+    const QRect area = whole & image.rect();
+    uchar* bits = image.bits();
+    for (int y = area.top(); y <= area.bottom(); y++) {
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
+        raster::FillPixels(line + area.left(), area.width(), colour);
+    }
+    return true;
+}
+
+} // namespace
 
 // The image is made from scratch when it is first needed and whenever the
 // window's device pixel ratio has changed since.
@@ -44,18 +137,13 @@ void BView::Data::EnsureImage()
 
 void BView::Data::Redraw(qreal dpr)
 {
-    EndPainting();
     const QSize size = widget->size();
     image = QImage(qCeil(size.width() * dpr), qCeil(size.height() * dpr), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     image.fill(viewColor);
     // This may run in the middle of someone's drawing, between setting a
     // colour and using it; their drawing state must survive the Draw.
-    const QColor savedHigh = high;
-    const qreal savedPenSize = penSize;
-    const drawing_mode savedMode = mode;
-    const QPointF savedPen = pen;
-    const int savedFontSize = font.pixelSize();
+    const State saved = state;
     BWindow* window = view->Window();
     if (window)
         window->Lock();
@@ -64,69 +152,55 @@ void BView::Data::Redraw(qreal dpr)
     redrawing = false;
     if (window)
         window->Unlock();
-    high = savedHigh;
-    penSize = savedPenSize;
-    mode = savedMode;
-    pen = savedPen;
-    SetFontSize(savedFontSize);
+    state = saved;
     widget->update();
 }
 
-QPainter& BView::Data::Painter()
+// Drawing goes to the image as it is; a new scale shows when the screen is
+// painted, which is where EnsureImage looks for it.
+QImage& BView::Data::Canvas()
 {
-    EnsureImage();
-    if (!painter) {
-        painter = std::make_unique<QPainter>(&image);
-        painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        painter->translate(0.5, 0.5);
-    }
-    return *painter;
+    if (image.isNull())
+        Redraw(widget->devicePixelRatioF());
+    return image;
 }
 
-QPainter& BView::Data::StrokePainter()
+// A coordinate names a pixel's centre: view pixel x spans x - 0.5 to x + 0.5.
+QPointF BView::Data::ToDevice(BPoint p) const
 {
-    QPainter& p = Painter();
-    p.setPen(QPen(high, penSize, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    return p;
+    const qreal dpr = image.devicePixelRatio();
+    return QPointF((p.x + 0.5) * dpr, (p.y + 0.5) * dpr);
 }
 
 // Asks for the screen to be brought up to date over what was just drawn.
-void BView::Data::Dirty(const QRectF& area)
+void BView::Data::Dirty(const QRectF& viewArea)
 {
     if (!redrawing)
-        widget->update(area.toAlignedRect().adjusted(-2, -2, 3, 3));
+        widget->update(viewArea.toAlignedRect().adjusted(-2, -2, 3, 3));
 }
 
-namespace {
-
-QColor ToQColor(rgb_color c)
+void BView::Data::Dirty(const BPoint* points, int count)
 {
-    return QColor(c.red, c.green, c.blue, c.alpha);
+    qreal left = points[0].x, top = points[0].y, right = left, bottom = top;
+    for (int i = 1; i < count; i++) {
+        left = std::min(left, qreal(points[i].x));
+        right = std::max(right, qreal(points[i].x));
+        top = std::min(top, qreal(points[i].y));
+        bottom = std::max(bottom, qreal(points[i].y));
+    }
+    const qreal pen = state.penSize;
+    Dirty(QRectF(QPointF(left - pen, top - pen), QPointF(right + pen, bottom + pen)));
 }
-
-QPolygonF ToPolygon(const BPoint* points, int32 count)
-{
-    QPolygonF polygon;
-    polygon.reserve(count);
-    for (int32 i = 0; i < count; i++)
-        polygon.append(QPointF(points[i].x, points[i].y));
-    return polygon;
-}
-
-} // namespace
 
 void ViewWidget::paintEvent(QPaintEvent* event)
 {
     BView::Data& data = *fView->fData;
     data.EnsureImage();
-    data.EndPainting();
     const QRect area = event->rect();
     const qreal dpr = data.image.devicePixelRatio();
     QPainter screen(this);
     screen.drawImage(QRectF(area), data.image,
-                     QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr,
-                            area.height() * dpr));
+                     QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
 }
 
 void ViewWidget::mousePressEvent(QMouseEvent* event)
@@ -207,44 +281,45 @@ QWidget* BView::Widget() const
 
 void BView::SetViewColor(rgb_color color)
 {
-    fData->viewColor = ToQColor(color);
+    fData->viewColor = QColor(color.red, color.green, color.blue, color.alpha);
 }
 
 void BView::SetHighColor(rgb_color color)
 {
-    fData->high = ToQColor(color);
+    fData->state.high = QColor(color.red, color.green, color.blue, color.alpha);
 }
 
 void BView::SetPenSize(float size)
 {
-    fData->penSize = size;
+    fData->state.penSize = size;
 }
 
 void BView::SetDrawingMode(drawing_mode mode)
 {
-    fData->mode = mode;
+    fData->state.mode = mode;
 }
 
 void BView::SetFontSize(float size)
 {
-    fData->SetFontSize(size);
+    fData->state.face = &FontFace::OfSize(size);
 }
 
 void BView::MovePenTo(BPoint where)
 {
-    fData->pen = QPointF(where.x, where.y);
+    fData->state.pen = QPointF(where.x, where.y);
 }
 
 void BView::GetFontHeight(font_height* height) const
 {
-    height->ascent = float(fData->metrics->ascent());
-    height->descent = float(fData->metrics->descent());
-    height->leading = float(fData->metrics->leading());
+    const QFontMetricsF& metrics = fData->state.face->metrics;
+    height->ascent = float(metrics.ascent());
+    height->descent = float(metrics.descent());
+    height->leading = float(metrics.leading());
 }
 
 float BView::StringWidth(const char* text) const
 {
-    return float(fData->metrics->horizontalAdvance(QString::fromUtf8(text)));
+    return float(fData->state.face->Layout(text).width);
 }
 
 void BView::DrawString(const char* text, BPoint where, escapement_delta* delta)
@@ -253,54 +328,66 @@ void BView::DrawString(const char* text, BPoint where, escapement_delta* delta)
     DrawString(text, delta);
 }
 
-// A coordinate names a pixel's centre, so the baseline at y lies along the
-// bottom edge of pixel row y and the text starts at the left edge of column x.
-// In B_OP_COPY the glyphs replace the pixels they cover without blending.
+// The baseline at y lies along the bottom edge of pixel row y and the text
+// starts at the left edge of column x. In B_OP_COPY the glyphs replace the
+// pixels they cover without blending.
 void BView::DrawString(const char* text, escapement_delta*)
 {
-    const QString string = QString::fromUtf8(text);
-    const qreal width = fData->metrics->horizontalAdvance(string);
-    const QPointF origin = fData->pen + QPointF(-0.5, 0.5);
-    QPainter& painter = fData->Painter();
-    painter.setFont(fData->mode == B_OP_COPY ? fData->aliasedFont : fData->font);
-    painter.setPen(fData->high);
-    painter.drawText(origin, string);
-    fData->Dirty(QRectF(origin.x(), origin.y() - fData->metrics->ascent(), width,
-                 fData->metrics->height()));
-    fData->pen.rx() += width;
+    QImage& image = fData->Canvas();
+    FontFace& face = *fData->state.face;
+    const qreal dpr = image.devicePixelRatio();
+    const QPointF origin(fData->state.pen.x() * dpr, (fData->state.pen.y() + 1) * dpr);
+    int x = int(std::floor(origin.x())), y = int(std::floor(origin.y()));
+    int fx = qRound((origin.x() - x) * 16), fy = qRound((origin.y() - y) * 4);
+    x += fx / 16;
+    y += fy / 4;
+    const raster::Mask& mask = face.Render(text, dpr, fx % 16, fy % 4);
+    raster::Paint(image, mask, x, y, fData->state.high.rgb(), fData->state.mode == B_OP_OVER);
+
+    const qreal width = face.Layout(text).width;
+    fData->Dirty(QRectF(fData->state.pen.x(), fData->state.pen.y() - face.metrics.ascent(), width,
+                        face.metrics.height()));
+    fData->state.pen.rx() += width;
 }
 
 void BView::FillRect(BRect rect, pattern)
 {
-    const QRectF area(rect.left - 0.5, rect.top - 0.5, rect.Width() + 1, rect.Height() + 1);
-    fData->Painter().fillRect(area, fData->high);
-    fData->Dirty(area);
+    QImage& image = fData->Canvas(); // first: it may have to be made, at a new scale
+    const QPointF topLeft = fData->ToDevice(BPoint(rect.left - 0.5f, rect.top - 0.5f));
+    const QPointF bottomRight = fData->ToDevice(BPoint(rect.right + 0.5f, rect.bottom + 0.5f));
+    const QRgb colour = fData->state.high.rgb();
+    if (!FillWholePixels(image, topLeft, bottomRight, colour)) {
+        Shapes().Fill(image, {{topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
+                               QPointF(topLeft.x(), bottomRight.y())}},
+                      colour);
+    }
+    fData->Dirty(QRectF(rect.left, rect.top, rect.Width() + 1, rect.Height() + 1));
 }
 
 void BView::FillPolygon(const BPoint* points, int32 count, pattern)
 {
-    const QPolygonF polygon = ToPolygon(points, count);
-    QPainter& painter = fData->Painter();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fData->high);
-    painter.drawPolygon(polygon);
-    fData->Dirty(polygon.boundingRect());
+    QImage& image = fData->Canvas();
+    raster::Polygon polygon;
+    for (int32 i = 0; i < count; i++)
+        polygon.push_back(fData->ToDevice(points[i]));
+    Shapes().Fill(image, {polygon}, fData->state.high.rgb());
+    fData->Dirty(points, count);
 }
 
 void BView::StrokePolygon(const BPoint* points, int32 count, bool closed, pattern)
 {
-    const QPolygonF polygon = ToPolygon(points, count);
-    QPainter& painter = fData->StrokePainter();
-    if (closed)
-        painter.drawPolygon(polygon);
-    else
-        painter.drawPolyline(polygon);
-    fData->Dirty(polygon.boundingRect());
+    QImage& image = fData->Canvas();
+    std::vector<QPointF> device;
+    for (int32 i = 0; i < count; i++)
+        device.push_back(fData->ToDevice(points[i]));
+    const qreal width = fData->state.penSize * image.devicePixelRatio();
+    Shapes().Fill(image, raster::Outline(device.data(), count, closed, width),
+                  fData->state.high.rgb());
+    fData->Dirty(points, count);
 }
 
 void BView::StrokeLine(BPoint start, BPoint end, pattern)
 {
-    const QLineF line(start.x, start.y, end.x, end.y);
-    fData->StrokePainter().drawLine(line);
-    fData->Dirty(QRectF(line.p1(), line.p2()).normalized());
+    const BPoint points[2] = {start, end};
+    StrokePolygon(points, 2, false);
 }

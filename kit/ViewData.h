@@ -4,52 +4,71 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
-#include <QPainter>
+#include <QRawFont>
 #include <QWidget>
 
-#include <algorithm>
+#include <map>
 #include <memory>
-#include <optional>
+#include <string>
+#include <tuple>
+#include <unordered_map>
 
+#include "Raster.h"
 #include "View.h"
+
+// The view's font at one pixel size. The game draws the same few short texts
+// over and over, so each is laid out once and rendered once per position
+// within a device pixel.
+struct FontFace {
+    explicit FontFace(int pixelSize);
+
+    struct Text {
+        QGlyphRun run;
+        qreal width;
+    };
+    const Text& Layout(const char* text);
+    // The text's coverage with its origin at (originX + fx / 16, originY + fy / 4).
+    const raster::Mask& Render(const char* text, qreal dpr, int fx, int fy);
+
+    QFont font;
+    QFontMetricsF metrics;
+    QRawFont raw;
+    std::unordered_map<std::string, Text> texts;
+    std::map<std::tuple<std::string, qreal, int, int>, raster::Mask> masks;
+
+    static FontFace& OfSize(float size);
+};
 
 struct BView::Data {
     BView* view;
     std::unique_ptr<QWidget> widget;
     QImage image;
-    std::unique_ptr<QPainter> painter; // open between screen updates
     bool redrawing = false;
 
     QColor viewColor = Qt::white;
-    QColor high = Qt::black;
-    qreal penSize = 1;
-    drawing_mode mode = B_OP_COPY;
-    QPointF pen;
-    QFont font;
-    QFont aliasedFont;
-    std::optional<QFontMetricsF> metrics;
+
+    // What stays in force from one drawing call to the next.
+    struct State {
+        QColor high = Qt::black;
+        qreal penSize = 1;
+        drawing_mode mode = B_OP_COPY;
+        QPointF pen;
+        FontFace* face = &FontFace::OfSize(12);
+    } state;
 
     explicit Data(BView* owner)
         : view(owner)
     {
-        font.setFamily(QStringLiteral("DejaVu Sans"));
-        font.setHintingPreference(QFont::PreferNoHinting);
-        SetFontSize(12);
     }
 
-    void SetFontSize(float size)
-    {
-        font.setPixelSize(std::max(1, qRound(size)));
-        aliasedFont = font;
-        aliasedFont.setStyleStrategy(QFont::NoAntialias);
-        metrics.emplace(font);
-    }
-
-    void EndPainting() { painter.reset(); }
     void EnsureImage();
     void Redraw(qreal dpr);
-    QPainter& Painter();
-    QPainter& StrokePainter();
-    void Dirty(const QRectF& area);
+    // The image, ready to be drawn on.
+    QImage& Canvas();
+    // A point in view coordinates as a position on the image.
+    QPointF ToDevice(BPoint p) const;
+    void Dirty(const QRectF& viewArea);
+    void Dirty(const BPoint* points, int count);
 };

@@ -48,6 +48,12 @@ int main(int argc, char** argv)
             gScale = 2;
         }
     }
+    // Qt warns when it has no runtime directory, as under a bare test runner.
+    if (!getenv("XDG_RUNTIME_DIR")) {
+        static char dir[] = "/tmp/tavrin-tests-XXXXXX";
+        if (mkdtemp(dir))
+            setenv("XDG_RUNTIME_DIR", dir, 1);
+    }
     qInstallMessageHandler(CountMessages);
     BApplication app('dcwt');
     return RUN_ALL_TESTS();

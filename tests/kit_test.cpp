@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QPushButton>
 #include <QTimer>
 
@@ -253,6 +255,43 @@ TEST(KitView, DrawMakesTheImageOnceAndDrawingStaysOnScreen)
               QColor(Qt::black));
     EXPECT_EQ(Pixels(canvas.view).Image().devicePixelRatio(), RequestedScale());
     EXPECT_EQ(Pixels(canvas.view).Image().width(), 200 * RequestedScale());
+}
+
+// Collects the areas of the screen that Qt repaints.
+class PaintWatch : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+TEST(KitView, WhatIsDrawnOutsideDrawReachesTheScreen)
+{
+    Canvas canvas;
+    canvas.window->Show();
+    ProcessEvents();
+    QWidget* widget = KitAccess::WidgetOf(canvas.view);
+    PaintWatch watch;
+    widget->installEventFilter(&watch);
+    BView* view = canvas.view;
+    view->SetHighColor(kBlack);
+    const BPoint triangle[3] = {BPoint(10, 10), BPoint(40, 10), BPoint(25, 40)};
+    view->FillPolygon(triangle, 3);
+    view->SetPenSize(3);
+    view->StrokeLine(BPoint(60, 80), BPoint(120, 50));
+    view->StrokePolygon(triangle, 3, true);
+    view->SetFontSize(18);
+    view->DrawString("42", BPoint(150, 60));
+    view->FillRect(BRect(170, 70, 190, 90));
+    ProcessEvents();
+    for (QRect drawn : {QRect(10, 10, 31, 31), QRect(60, 50, 61, 31), QRect(150, 46, 20, 15),
+                        QRect(170, 70, 21, 21)})
+        EXPECT_TRUE(watch.painted.contains(drawn)) << drawn.x() << "," << drawn.y();
+    widget->removeEventFilter(&watch);
 }
 
 TEST(KitView, MousePressesReachTheViewInViewCoordinates)
