@@ -31,11 +31,15 @@ bool DisplayAvailable()
     return ok;
 }
 
+// The four-character code and the program's name make a reverse-DNS style
+// id in the manner of the signature's "application/x-vnd.<code>" tradition:
+// "x-vnd.dcwt.tavrin". The desktop entry and AppStream files carry it.
 QString DesktopId(uint32 signature)
 {
-    char code[5] = {char(signature >> 24), char(signature >> 16), char(signature >> 8),
-                    char(signature), 0};
-    return QStringLiteral("x-vnd.") + QString::fromLatin1(code);
+    const char code[5] = {char(signature >> 24), char(signature >> 16), char(signature >> 8),
+                          char(signature), 0};
+    return QStringLiteral("x-vnd.%1.%2")
+        .arg(QString::fromLatin1(code), QString::fromLocal8Bit(program_invocation_short_name));
 }
 
 } // namespace

@@ -240,6 +240,24 @@ TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
     ExpectCleanExit();
 }
 
+TEST_F(EndToEnd, TheWindowIsNamedForTheDesktopAndFixedInSize)
+{
+    // The desktop entry's StartupWMClass finds the window by its class.
+    EXPECT_EQ(TextProperty(std::stoul(window), "WM_CLASS"), std::string("tavrin\0tavrin\0", 14));
+    EXPECT_EQ(TextProperty(std::stoul(window), "WM_NAME"), "Tavrin");
+    // Window managers read the fixed size from the size hints: minimum and
+    // maximum are both the content's 581 x 341.
+    const std::string hints = TextProperty(std::stoul(window), "WM_NORMAL_HINTS");
+    ASSERT_GE(hints.size(), 9 * sizeof(uint32_t));
+    const auto* values = reinterpret_cast<const uint32_t*>(hints.data());
+    EXPECT_EQ(values[5], 581u);
+    EXPECT_EQ(values[6], 341u);
+    EXPECT_EQ(values[7], 581u);
+    EXPECT_EQ(values[8], 341u);
+    Key("ctrl+q");
+    ExpectCleanExit();
+}
+
 TEST_F(EndToEnd, CtrlQEndsTheProgramWhilePreviewing)
 {
     ClickCell(4);

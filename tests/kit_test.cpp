@@ -458,7 +458,7 @@ TEST(KitApplication, ClosingAWindowGoesThroughQuitRequested)
 TEST(KitApplication, TakesNoArgumentsAndKnowsItsDesktopId)
 {
     EXPECT_EQ(QCoreApplication::arguments().size(), 1);
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "x-vnd.dcwt");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "x-vnd.dcwt.kit_tests");
 }
 
 } // namespace

@@ -142,6 +142,20 @@ void CloseLikeAWindowManager(unsigned long window)
     xcb_flush(gConnection);
 }
 
+std::string TextProperty(unsigned long window, const char* name)
+{
+    const auto cookie = xcb_get_property(gConnection, 0, xcb_window_t(window), Atom(name),
+                                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(gConnection, cookie, nullptr);
+    std::string value;
+    if (reply) {
+        const char* data = static_cast<const char*>(xcb_get_property_value(reply));
+        value.assign(data, size_t(xcb_get_property_value_length(reply)));
+        free(reply);
+    }
+    return value;
+}
+
 Game::Game(const std::string& display)
 {
     char path[] = "/tmp/tavrin-stderr-XXXXXX";

@@ -41,6 +41,9 @@ private:
 // closes it.
 void CloseLikeAWindowManager(unsigned long window);
 
+// A text property of a window, such as WM_CLASS; empty when it has none.
+std::string TextProperty(unsigned long window, const char* name);
+
 // The game as a child process, with its standard error kept in a file.
 class Game {
 public:
