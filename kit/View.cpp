@@ -35,6 +35,9 @@ FontFace::FontFace(int pixelSize)
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setPixelSize(pixelSize);
     metrics = QFontMetricsF(font);
+    ascent = metrics.ascent();
+    descent = metrics.descent();
+    height = metrics.height();
     raw = QRawFont::fromFont(font);
 }
 
@@ -48,7 +51,7 @@ FontFace& FontFace::OfSize(float size)
     return *face;
 }
 
-const FontFace::Text& FontFace::Layout(const char* text)
+FontFace::Text& FontFace::Layout(const char* text)
 {
     auto found = texts.find(text);
     if (found != texts.end())
@@ -69,17 +72,18 @@ const FontFace::Text& FontFace::Layout(const char* text)
     return texts.emplace(text, laidOut).first->second;
 }
 
-const raster::Mask& FontFace::Render(const char* text, qreal dpr, int fx, int fy)
+const raster::Mask& FontFace::Render(Text& laidOut, qreal dpr, int fx, int fy)
 {
-    raster::Mask& mask = masks[{text, dpr, fx, fy}];
-    if (mask.width > 0)
-        return mask;
-    const Text& laidOut = Layout(text);
+    for (const Text::Rendering& r : laidOut.renderings) {
+        if (r.dpr == dpr && r.fx == fx && r.fy == fy)
+            return r.mask;
+    }
+    raster::Mask& mask = laidOut.renderings.emplace_back(Text::Rendering{dpr, fx, fy, {}}).mask;
     const int pad = 3;
     mask.originX = pad;
-    mask.originY = pad + int(std::ceil(metrics.ascent() * dpr));
+    mask.originY = pad + int(std::ceil(ascent * dpr));
     mask.width = int(std::ceil(laidOut.width * dpr)) + 2 * pad;
-    mask.height = mask.originY + int(std::ceil(metrics.descent() * dpr)) + pad;
+    mask.height = mask.originY + int(std::ceil(descent * dpr)) + pad;
     QImage coverage(mask.width, mask.height, QImage::Format_ARGB32_Premultiplied);
     coverage.fill(Qt::transparent);
     {
@@ -311,10 +315,10 @@ void BView::MovePenTo(BPoint where)
 
 void BView::GetFontHeight(font_height* height) const
 {
-    const QFontMetricsF& metrics = fData->state.face->metrics;
-    height->ascent = float(metrics.ascent());
-    height->descent = float(metrics.descent());
-    height->leading = float(metrics.leading());
+    const FontFace& face = *fData->state.face;
+    height->ascent = float(face.ascent);
+    height->descent = float(face.descent);
+    height->leading = float(face.metrics.leading());
 }
 
 float BView::StringWidth(const char* text) const
@@ -341,12 +345,12 @@ void BView::DrawString(const char* text, escapement_delta*)
     int fx = qRound((origin.x() - x) * 16), fy = qRound((origin.y() - y) * 4);
     x += fx / 16;
     y += fy / 4;
-    const raster::Mask& mask = face.Render(text, dpr, fx % 16, fy % 4);
+    FontFace::Text& laidOut = face.Layout(text);
+    const raster::Mask& mask = face.Render(laidOut, dpr, fx % 16, fy % 4);
     raster::Paint(image, mask, x, y, fData->state.high.rgb(), fData->state.mode == B_OP_OVER);
 
-    const qreal width = face.Layout(text).width;
-    fData->Dirty(QRectF(fData->state.pen.x(), fData->state.pen.y() - face.metrics.ascent(), width,
-                        face.metrics.height()));
+    const qreal width = laidOut.width;
+    fData->Dirty(QRectF(fData->state.pen.x(), fData->state.pen.y() - face.ascent, width, face.height));
     fData->state.pen.rx() += width;
 }
 

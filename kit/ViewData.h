@@ -9,11 +9,10 @@
 #include <QRawFont>
 #include <QWidget>
 
-#include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "Raster.h"
 #include "View.h"
@@ -27,16 +26,23 @@ struct FontFace {
     struct Text {
         QGlyphRun run;
         qreal width;
+        // Renderings by scale and by position within a device pixel.
+        struct Rendering {
+            qreal dpr;
+            int fx, fy;
+            raster::Mask mask;
+        };
+        std::vector<Rendering> renderings;
     };
-    const Text& Layout(const char* text);
+    Text& Layout(const char* text);
     // The text's coverage with its origin at (originX + fx / 16, originY + fy / 4).
-    const raster::Mask& Render(const char* text, qreal dpr, int fx, int fy);
+    const raster::Mask& Render(Text& text, qreal dpr, int fx, int fy);
 
     QFont font;
     QFontMetricsF metrics;
+    qreal ascent, descent, height; // asked for on every string drawn
     QRawFont raw;
     std::unordered_map<std::string, Text> texts;
-    std::map<std::tuple<std::string, qreal, int, int>, raster::Mask> masks;
 
     static FontFace& OfSize(float size);
 };
