@@ -153,7 +153,7 @@ TEST(ComputerPlayer, AFullBoardLeavesTheChoiceAtZero)
 {
     tavgame game = EmptyBoardWith(9);
     for (int c = 0; c < kCellCount; c++)
-        game.computerBoard[c] = int16_t(c + 10);
+        game.computerBoard[c] = int16_t(c + 1);
     game.computerCell = 12;
     game.ChooseComputerCell();
     EXPECT_EQ(game.computerCell, 0);

@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fcntl.h>
@@ -89,9 +90,16 @@ std::string Shell(const std::string& command)
     return output;
 }
 
+// A slow wrapper around the game, such as valgrind, needs longer waits.
+int TimeoutScale()
+{
+    const char* scale = getenv("TAVRIN_E2E_TIMEOUT_SCALE");
+    return scale ? std::max(1, atoi(scale)) : 1;
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
 {
-    const auto end = std::chrono::steady_clock::now() + timeout;
+    const auto end = std::chrono::steady_clock::now() + timeout * TimeoutScale();
     while (std::chrono::steady_clock::now() < end) {
         if (condition())
             return true;
@@ -171,7 +179,14 @@ Game::Game(const std::string& display)
             unsetenv("DISPLAY");
         else if (!display.empty())
             setenv("DISPLAY", display.c_str(), 1);
-        execl(TAVRIN_BINARY, "tavrin", static_cast<char*>(nullptr));
+        // TAVRIN_WRAPPER runs the game under another program, valgrind for one.
+        const char* wrapper = getenv("TAVRIN_WRAPPER");
+        if (wrapper && *wrapper) {
+            const std::string command = std::string("exec ") + wrapper + " " + TAVRIN_BINARY;
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(TAVRIN_BINARY, "tavrin", static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
     close(fd);

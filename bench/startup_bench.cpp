@@ -1,0 +1,193 @@
+// Start-up time, peak memory and idle behaviour of the game against a bare Qt
+// window, both in an Xvfb server of this program's own. Each program is
+// started several times in turn; the medians are reported.
+//
+//   startup_bench [runs]
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <signal.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+pid_t gServer = -1;
+xcb_connection_t* gX = nullptr;
+xcb_window_t gRoot = 0;
+
+bool StartServer()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    gServer = fork();
+    if (gServer == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+    char dir[] = "/tmp/tavrin-bench-XXXXXX";
+    setenv("XDG_RUNTIME_DIR", mkdtemp(dir), 1);
+    gX = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(gX))
+        return false;
+    gRoot = xcb_setup_roots_iterator(xcb_get_setup(gX)).data->root;
+    return true;
+}
+
+// The colour of one screen pixel.
+uint32_t PixelAt(int x, int y)
+{
+    auto cookie = xcb_get_image(gX, XCB_IMAGE_FORMAT_Z_PIXMAP, gRoot, int16_t(x), int16_t(y), 1, 1, ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(gX, cookie, nullptr);
+    uint32_t pixel = 0;
+    if (reply) {
+        pixel = *reinterpret_cast<const uint32_t*>(xcb_get_image_data(reply)) & 0xffffff;
+        free(reply);
+    }
+    return pixel;
+}
+
+long StatusField(pid_t pid, const std::string& field)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0)
+            return std::atol(line.c_str() + field.size() + 1);
+    }
+    return -1;
+}
+
+// User and system CPU time of a process, in clock ticks.
+long CpuTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    const size_t end = text.rfind(')');
+    std::vector<std::string> fields;
+    size_t at = end + 2;
+    while (at < text.size()) {
+        const size_t space = text.find(' ', at);
+        fields.push_back(text.substr(at, space - at));
+        at = space == std::string::npos ? text.size() : space + 1;
+    }
+    return std::atol(fields[11].c_str()) + std::atol(fields[12].c_str());
+}
+
+struct Run {
+    double startupMs;
+    long peakKb;
+};
+
+// Starts the program and waits until its window shows painted pixels.
+pid_t Launch(const char* path, Clock::duration* startup)
+{
+    const uint32_t before = PixelAt(100 + 290, 100 + 100);
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(path, path, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    while (PixelAt(100 + 290, 100 + 100) == before && Clock::now() - start < std::chrono::seconds(20))
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    *startup = Clock::now() - start;
+    return pid;
+}
+
+void Stop(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    // Let the server take the window down before the next start.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+}
+
+Run Measure(const char* path)
+{
+    Clock::duration startup;
+    const pid_t pid = Launch(path, &startup);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const Run run{std::chrono::duration<double, std::milli>(startup).count(), StatusField(pid, "VmHWM")};
+    Stop(pid);
+    return run;
+}
+
+template <typename T> T Median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Idle()
+{
+    Clock::duration startup;
+    const pid_t pid = Launch(TAVRIN_BINARY, &startup);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const long ticks = CpuTicks(pid);
+    const long switches = StatusField(pid, "voluntary_ctxt_switches");
+    const long forced = StatusField(pid, "nonvoluntary_ctxt_switches");
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    const long tick = sysconf(_SC_CLK_TCK);
+    std::printf("idle 10 s: CPU %.0f ms, wake-ups %ld voluntary + %ld forced\n",
+                1000.0 * double(CpuTicks(pid) - ticks) / double(tick),
+                StatusField(pid, "voluntary_ctxt_switches") - switches,
+                StatusField(pid, "nonvoluntary_ctxt_switches") - forced);
+    Stop(pid);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 11;
+    if (!StartServer()) {
+        std::fprintf(stderr, "startup_bench: Xvfb did not start\n");
+        return 1;
+    }
+    std::vector<double> gameMs, bareMs;
+    std::vector<long> gameKb, bareKb;
+    Measure(BARE_BINARY); // warms the file cache for both
+    Measure(TAVRIN_BINARY);
+    for (int i = 0; i < runs; i++) {
+        const Run game = Measure(TAVRIN_BINARY);
+        const Run bare = Measure(BARE_BINARY);
+        gameMs.push_back(game.startupMs);
+        gameKb.push_back(game.peakKb);
+        bareMs.push_back(bare.startupMs);
+        bareKb.push_back(bare.peakKb);
+    }
+    const double gMs = Median(gameMs), bMs = Median(bareMs);
+    const long gKb = Median(gameKb), bKb = Median(bareKb);
+    std::printf("%d runs each, medians\n", runs);
+    std::printf("start-up to a painted window: game %.1f ms, bare window %.1f ms, ratio %.2f\n", gMs,
+                bMs, gMs / bMs);
+    std::printf("peak RSS: game %ld KiB, bare window %ld KiB, difference %+ld KiB\n", gKb, bKb,
+                gKb - bKb);
+    Idle();
+    xcb_disconnect(gX);
+    kill(gServer, SIGTERM);
+    waitpid(gServer, nullptr, 0);
+    return 0;
+}
