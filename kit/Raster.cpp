@@ -59,42 +59,70 @@ std::vector<Edge> EdgesOf(const std::vector<Polygon>& polygons)
     return edges;
 }
 
-// Adds the part of [from, to) inside the row, weighted, to each pixel's coverage.
-void AddSpan(float* coverage, int width, qreal from, qreal to, float weight)
-{
-    from = std::max(from, qreal(0));
-    to = std::min(to, qreal(width));
-    if (to <= from)
-        return;
-    const int first = int(from), last = std::min(int(to), width - 1);
-    if (first == last) {
-        coverage[first] += float(to - from) * weight;
-        return;
+// Coverage of one row of a mask. Partly covered pixels at the ends of spans
+// are added directly; whole pixels as steps of a running sum, so a span costs
+// the same however long it is.
+struct RowCoverage {
+    explicit RowCoverage(int width)
+        : partial(size_t(width) + 1)
+        , steps(size_t(width) + 1)
+    {
     }
-    coverage[first] += float(first + 1 - from) * weight;
-    for (int i = first + 1; i < last; i++)
-        coverage[i] += weight;
-    coverage[last] += float(to - last) * weight;
-}
 
-void SampleLine(const std::vector<const Edge*>& active, qreal y, float* coverage, int width)
-{
-    std::vector<Crossing> crossings;
-    for (const Edge* edge : active) {
-        if (edge->top <= y && y < edge->bottom)
-            crossings.push_back({edge->x + (y - edge->top) * edge->slope, edge->winding});
+    void AddSpan(qreal from, qreal to, float weight)
+    {
+        const int width = int(partial.size()) - 1;
+        from = std::max(from, qreal(0));
+        to = std::min(to, qreal(width));
+        if (to <= from)
+            return;
+        const int first = int(from), last = int(to);
+        if (first == last) {
+            partial[first] += float(to - from) * weight;
+            return;
+        }
+        partial[first] += float(first + 1 - from) * weight;
+        steps[first + 1] += weight;
+        steps[last] -= weight;
+        partial[last] += float(to - last) * weight;
     }
-    std::sort(crossings.begin(), crossings.end(),
-              [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+
+    // Writes the row's coverage as alpha values and clears it for the next row.
+    void Emit(uchar* alpha)
+    {
+        float run = 0;
+        for (size_t x = 0; x + 1 < partial.size(); x++) {
+            run += steps[x];
+            const float coverage = std::clamp(run + partial[x], 0.f, 1.f);
+            alpha[x] = uchar(coverage * 255 + 0.5f);
+        }
+        std::fill(partial.begin(), partial.end(), 0.f);
+        std::fill(steps.begin(), steps.end(), 0.f);
+    }
+
+    std::vector<float> partial;
+    std::vector<float> steps;
+};
+
+void SampleLine(const std::vector<const Edge*>& active, qreal y, RowCoverage& row)
+{
+    constexpr int kMaxCrossings = 256;
+    Crossing crossings[kMaxCrossings];
+    int count = 0;
+    for (const Edge* edge : active) {
+        if (edge->top <= y && y < edge->bottom && count < kMaxCrossings)
+            crossings[count++] = {edge->x + (y - edge->top) * edge->slope, edge->winding};
+    }
+    std::sort(crossings, crossings + count, [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     int winding = 0;
     qreal start = 0;
-    for (const Crossing& crossing : crossings) {
+    for (int i = 0; i < count; i++) {
         const int before = winding;
-        winding += crossing.winding;
+        winding += crossings[i].winding;
         if (before == 0 && winding != 0)
-            start = crossing.x;
+            start = crossings[i].x;
         else if (before != 0 && winding == 0)
-            AddSpan(coverage, width, start, crossing.x, 1.f / kSubRows);
+            row.AddSpan(start, crossings[i].x, 1.f / kSubRows);
     }
 }
 
@@ -156,17 +184,15 @@ Mask Cover(const std::vector<Polygon>& polygons)
     mask.alpha.assign(size_t(mask.width) * mask.height, 0);
     const std::vector<Edge> edges = EdgesOf(polygons);
     std::vector<const Edge*> active;
-    std::vector<float> coverage(size_t(mask.width) + 1);
+    RowCoverage row(mask.width);
     size_t next = 0;
     for (int y = 0; y < mask.height; y++) {
         while (next < edges.size() && edges[next].top < y + 1)
             active.push_back(&edges[next++]);
         std::erase_if(active, [y](const Edge* e) { return e->bottom <= y; });
-        std::fill(coverage.begin(), coverage.end(), 0.f);
         for (int s = 0; s < kSubRows; s++)
-            SampleLine(active, y + (s + 0.5) / kSubRows, coverage.data(), mask.width);
-        for (int x = 0; x < mask.width; x++)
-            mask.alpha[size_t(y) * mask.width + x] = uchar(std::lround(std::min(coverage[x], 1.f) * 255));
+            SampleLine(active, y + (s + 0.5) / kSubRows, row);
+        row.Emit(&mask.alpha[size_t(y) * mask.width]);
     }
     mask.Compile();
     return mask;

@@ -315,7 +315,7 @@ void BView::MovePenTo(BPoint where)
 
 void BView::GetFontHeight(font_height* height) const
 {
-    const FontFace& face = *fData->state.face;
+    const FontFace& face = fData->Face();
     height->ascent = float(face.ascent);
     height->descent = float(face.descent);
     height->leading = float(face.metrics.leading());
@@ -323,7 +323,7 @@ void BView::GetFontHeight(font_height* height) const
 
 float BView::StringWidth(const char* text) const
 {
-    return float(fData->state.face->Layout(text).width);
+    return float(fData->Face().Layout(text).width);
 }
 
 void BView::DrawString(const char* text, BPoint where, escapement_delta* delta)
@@ -338,7 +338,7 @@ void BView::DrawString(const char* text, BPoint where, escapement_delta* delta)
 void BView::DrawString(const char* text, escapement_delta*)
 {
     QImage& image = fData->Canvas();
-    FontFace& face = *fData->state.face;
+    FontFace& face = fData->Face();
     const qreal dpr = image.devicePixelRatio();
     const QPointF origin(fData->state.pen.x() * dpr, (fData->state.pen.y() + 1) * dpr);
     int x = int(std::floor(origin.x())), y = int(std::floor(origin.y()));

@@ -61,8 +61,16 @@ struct BView::Data {
         qreal penSize = 1;
         drawing_mode mode = B_OP_COPY;
         QPointF pen;
-        FontFace* face = &FontFace::OfSize(12);
+        FontFace* face = nullptr; // the platform's 12 pixels until a size is set
     } state;
+
+    // Views that never draw text, the menu bar among them, never load a font.
+    FontFace& Face()
+    {
+        if (!state.face)
+            state.face = &FontFace::OfSize(12);
+        return *state.face;
+    }
 
     explicit Data(BView* owner)
         : view(owner)
