@@ -16,8 +16,8 @@ const char* const kNoticeLines[] = {
 
 void tavview::ShowAbout()
 {
-    BAlert* alert = new BAlert("Tavrin 1.0", nullptr, "Yep ..", nullptr, nullptr,
-                               B_WIDTH_AS_USUAL, B_INFO_ALERT);
+    BAlert* alert = new BAlert(
+        "Tavrin 1.0", nullptr, "Yep ..", nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
     BTextView* text = alert->TextView();
     text->Insert("Tavrin 1.0\n");
     for (const char* line : kNoticeLines)

@@ -18,7 +18,7 @@ tavwindow::tavwindow(BRect frame)
     AddChild(boardView, nullptr);
     BuildMenuBar(BRect(0, 0, 580, 19));
     boardView->AddChild(menuBar, nullptr);
-    boardView->SetViewColor(rgb_color{100, 100, 100, 255});
+    boardView->SetViewColor(rgb_color {100, 100, 100, 255});
     Unlock();
 }
 

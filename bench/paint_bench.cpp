@@ -14,7 +14,8 @@
 namespace {
 
 struct MidGame {
-    BWindow* window = new BWindow(BRect(100, 100, 680, 440), "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    BWindow* window
+        = new BWindow(BRect(100, 100, 680, 440), "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
     tavview* view = new tavview(BRect(0, 0, 580, 340), "myView");
 
     MidGame()

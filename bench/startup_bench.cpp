@@ -36,7 +36,7 @@ bool StartServer()
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
-               "tcp", static_cast<char*>(nullptr));
+            "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -58,7 +58,8 @@ bool StartServer()
 // The colour of one screen pixel.
 uint32_t PixelAt(int x, int y)
 {
-    auto cookie = xcb_get_image(gX, XCB_IMAGE_FORMAT_Z_PIXMAP, gRoot, int16_t(x), int16_t(y), 1, 1, ~0u);
+    auto cookie
+        = xcb_get_image(gX, XCB_IMAGE_FORMAT_Z_PIXMAP, gRoot, int16_t(x), int16_t(y), 1, 1, ~0u);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(gX, cookie, nullptr);
     uint32_t pixel = 0;
     if (reply) {
@@ -110,7 +111,8 @@ pid_t Launch(const char* path, Clock::duration* startup)
         execl(path, path, static_cast<char*>(nullptr));
         _exit(127);
     }
-    while (PixelAt(100 + 290, 100 + 100) == before && Clock::now() - start < std::chrono::seconds(20))
+    while (
+        PixelAt(100 + 290, 100 + 100) == before && Clock::now() - start < std::chrono::seconds(20))
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     *startup = Clock::now() - start;
     return pid;
@@ -129,7 +131,8 @@ Run Measure(const char* path)
     Clock::duration startup;
     const pid_t pid = Launch(path, &startup);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const Run run{std::chrono::duration<double, std::milli>(startup).count(), StatusField(pid, "VmHWM")};
+    const Run run {
+        std::chrono::duration<double, std::milli>(startup).count(), StatusField(pid, "VmHWM")};
     Stop(pid);
     return run;
 }
@@ -151,9 +154,9 @@ void Idle()
     std::this_thread::sleep_for(std::chrono::seconds(10));
     const long tick = sysconf(_SC_CLK_TCK);
     std::printf("idle 10 s: CPU %.0f ms, wake-ups %ld voluntary + %ld forced\n",
-                1000.0 * double(CpuTicks(pid) - ticks) / double(tick),
-                StatusField(pid, "voluntary_ctxt_switches") - switches,
-                StatusField(pid, "nonvoluntary_ctxt_switches") - forced);
+        1000.0 * double(CpuTicks(pid) - ticks) / double(tick),
+        StatusField(pid, "voluntary_ctxt_switches") - switches,
+        StatusField(pid, "nonvoluntary_ctxt_switches") - forced);
     Stop(pid);
 }
 
@@ -181,10 +184,10 @@ int main(int argc, char** argv)
     const double gMs = Median(gameMs), bMs = Median(bareMs);
     const long gKb = Median(gameKb), bKb = Median(bareKb);
     std::printf("%d runs each, medians\n", runs);
-    std::printf("start-up to a painted window: game %.1f ms, bare window %.1f ms, ratio %.2f\n", gMs,
-                bMs, gMs / bMs);
-    std::printf("peak RSS: game %ld KiB, bare window %ld KiB, difference %+ld KiB\n", gKb, bKb,
-                gKb - bKb);
+    std::printf("start-up to a painted window: game %.1f ms, bare window %.1f ms, ratio %.2f\n",
+        gMs, bMs, gMs / bMs);
+    std::printf(
+        "peak RSS: game %ld KiB, bare window %ld KiB, difference %+ld KiB\n", gKb, bKb, gKb - bKb);
     Idle();
     xcb_disconnect(gX);
     kill(gServer, SIGTERM);

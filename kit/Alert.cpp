@@ -27,11 +27,11 @@ QLabel* IconLabel(alert_type type)
 struct BAlert::Data {
     QDialog dialog;
     QLabel* text = new QLabel;
-    BTextView textView{text};
+    BTextView textView {text};
 };
 
 BAlert::BAlert(const char* title, const char* text, const char* button0, const char* button1,
-               const char* button2, button_width, alert_type type)
+    const char* button2, button_width, alert_type type)
     : fData(new Data)
 {
     QDialog& dialog = fData->dialog;
@@ -47,7 +47,8 @@ BAlert::BAlert(const char* title, const char* text, const char* button0, const c
     const char* labels[3] = {button0, button1, button2};
     for (int index = 0; index < 3 && labels[index]; index++) {
         auto* button = new QPushButton(QString::fromUtf8(labels[index]));
-        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, index] { dialog.done(index); });
+        QObject::connect(
+            button, &QPushButton::clicked, &dialog, [&dialog, index] { dialog.done(index); });
         buttons->addWidget(button);
         button->setDefault(index == 0);
     }

@@ -20,9 +20,9 @@ enum alert_type {
 // index. While it waits, other windows still repaint but take no input.
 class BAlert {
 public:
-    BAlert(const char* title, const char* text, const char* button0,
-           const char* button1 = nullptr, const char* button2 = nullptr,
-           button_width width = B_WIDTH_AS_USUAL, alert_type type = B_INFO_ALERT);
+    BAlert(const char* title, const char* text, const char* button0, const char* button1 = nullptr,
+        const char* button2 = nullptr, button_width width = B_WIDTH_AS_USUAL,
+        alert_type type = B_INFO_ALERT);
     ~BAlert();
 
     BTextView* TextView() const;

@@ -36,8 +36,8 @@ bool DisplayAvailable()
 // "x-vnd.dcwt.tavrin". The desktop entry and AppStream files carry it.
 QString DesktopId(uint32 signature)
 {
-    const char code[5] = {char(signature >> 24), char(signature >> 16), char(signature >> 8),
-                          char(signature), 0};
+    const char code[5]
+        = {char(signature >> 24), char(signature >> 16), char(signature >> 8), char(signature), 0};
     return QStringLiteral("x-vnd.%1.%2")
         .arg(QString::fromLatin1(code), QString::fromLocal8Bit(program_invocation_short_name));
 }
@@ -49,7 +49,7 @@ struct BApplication::Data {
     // given the program's name and nothing else to parse.
     int argc = 1;
     char* argv[2] = {program_invocation_short_name, nullptr};
-    QApplication app{argc, argv};
+    QApplication app {argc, argv};
 };
 
 BApplication::BApplication(uint32 signature)

@@ -51,7 +51,7 @@ struct BLooper::Port {
 
 BLooper::BLooper(const char* name)
     : BHandler(name)
-    , fPort(new Port{LooperPort(this)})
+    , fPort(new Port {LooperPort(this)})
 {
 }
 

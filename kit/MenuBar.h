@@ -7,7 +7,7 @@
 class BMenuBar : public BView {
 public:
     BMenuBar(BRect frame, const char* name, uint32 resizingMode = B_FOLLOW_ALL_SIDES,
-             menu_layout layout = B_ITEMS_IN_ROW, bool resizeToFit = true);
+        menu_layout layout = B_ITEMS_IN_ROW, bool resizeToFit = true);
     ~BMenuBar() override;
 
     bool AddItem(BMenu* menu);

@@ -16,7 +16,7 @@ constexpr size_t kMaxCachedShapes = 1024;
 
 struct Edge {
     qreal top, bottom; // y range, top < bottom
-    qreal x, slope;    // x at top, and dx/dy
+    qreal x, slope; // x at top, and dx/dy
     int winding;
 };
 
@@ -55,7 +55,8 @@ std::vector<Edge> EdgesOf(const std::vector<Polygon>& polygons)
             edges.push_back({a.y(), b.y(), a.x(), (b.x() - a.x()) / (b.y() - a.y()), winding});
         }
     }
-    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.top < r.top; });
+    std::sort(
+        edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.top < r.top; });
     return edges;
 }
 
@@ -113,7 +114,8 @@ void SampleLine(const std::vector<const Edge*>& active, qreal y, RowCoverage& ro
         if (edge->top <= y && y < edge->bottom && count < kMaxCrossings)
             crossings[count++] = {edge->x + (y - edge->top) * edge->slope, edge->winding};
     }
-    std::sort(crossings, crossings + count, [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+    std::sort(crossings, crossings + count,
+        [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     int winding = 0;
     qreal start = 0;
     for (int i = 0; i < count; i++) {

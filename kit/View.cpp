@@ -78,7 +78,7 @@ const raster::Mask& FontFace::Render(Text& laidOut, qreal dpr, int fx, int fy)
         if (r.dpr == dpr && r.fx == fx && r.fy == fy)
             return r.mask;
     }
-    raster::Mask& mask = laidOut.renderings.emplace_back(Text::Rendering{dpr, fx, fy, {}}).mask;
+    raster::Mask& mask = laidOut.renderings.emplace_back(Text::Rendering {dpr, fx, fy, {}}).mask;
     const int pad = 3;
     mask.originX = pad;
     mask.originY = pad + int(std::ceil(ascent * dpr));
@@ -91,8 +91,9 @@ const raster::Mask& FontFace::Render(Text& laidOut, qreal dpr, int fx, int fy)
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setPen(Qt::white);
         painter.scale(dpr, dpr);
-        painter.drawGlyphRun(QPointF((mask.originX + fx / 16.0) / dpr, (mask.originY + fy / 4.0) / dpr),
-                             laidOut.run);
+        painter.drawGlyphRun(
+            QPointF((mask.originX + fx / 16.0) / dpr, (mask.originY + fy / 4.0) / dpr),
+            laidOut.run);
     }
     mask.alpha.resize(size_t(mask.width) * mask.height);
     for (int y = 0; y < mask.height; y++) {
@@ -204,7 +205,7 @@ void ViewWidget::paintEvent(QPaintEvent* event)
     const qreal dpr = data.image.devicePixelRatio();
     QPainter screen(this);
     screen.drawImage(QRectF(area), data.image,
-                     QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+        QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
 }
 
 void ViewWidget::mousePressEvent(QMouseEvent* event)
@@ -229,8 +230,8 @@ BView::BView(BRect frame, const char* name, QWidget* widget)
 {
     fData->widget.reset(widget ? widget : new ViewWidget(this));
     fData->widget->setObjectName(QString::fromUtf8(Name()));
-    fData->widget->setGeometry(int(frame.left), int(frame.top), int(frame.Width()) + 1,
-                               int(frame.Height()) + 1);
+    fData->widget->setGeometry(
+        int(frame.left), int(frame.top), int(frame.Width()) + 1, int(frame.Height()) + 1);
 }
 
 BView::~BView()
@@ -350,7 +351,8 @@ void BView::DrawString(const char* text, escapement_delta*)
     raster::Paint(image, mask, x, y, fData->state.high.rgb(), fData->state.mode == B_OP_OVER);
 
     const qreal width = laidOut.width;
-    fData->Dirty(QRectF(fData->state.pen.x(), fData->state.pen.y() - face.ascent, width, face.height));
+    fData->Dirty(
+        QRectF(fData->state.pen.x(), fData->state.pen.y() - face.ascent, width, face.height));
     fData->state.pen.rx() += width;
 }
 
@@ -361,9 +363,10 @@ void BView::FillRect(BRect rect, pattern)
     const QPointF bottomRight = fData->ToDevice(BPoint(rect.right + 0.5f, rect.bottom + 0.5f));
     const QRgb colour = fData->state.high.rgb();
     if (!FillWholePixels(image, topLeft, bottomRight, colour)) {
-        Shapes().Fill(image, {{topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
-                               QPointF(topLeft.x(), bottomRight.y())}},
-                      colour);
+        Shapes().Fill(image,
+            {{topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
+                QPointF(topLeft.x(), bottomRight.y())}},
+            colour);
     }
     fData->Dirty(QRectF(rect.left, rect.top, rect.Width() + 1, rect.Height() + 1));
 }
@@ -385,8 +388,8 @@ void BView::StrokePolygon(const BPoint* points, int32 count, bool closed, patter
     for (int32 i = 0; i < count; i++)
         device.push_back(fData->ToDevice(points[i]));
     const qreal width = fData->state.penSize * image.devicePixelRatio();
-    Shapes().Fill(image, raster::Outline(device.data(), count, closed, width),
-                  fData->state.high.rgb());
+    Shapes().Fill(
+        image, raster::Outline(device.data(), count, closed, width), fData->state.high.rgb());
     fData->Dirty(points, count);
 }
 

@@ -52,8 +52,8 @@ public:
     void DrawString(const char* text, escapement_delta* delta = nullptr);
     void FillRect(BRect rect, pattern p = B_SOLID_HIGH);
     void FillPolygon(const BPoint* points, int32 count, pattern p = B_SOLID_HIGH);
-    void StrokePolygon(const BPoint* points, int32 count, bool closed = true,
-                       pattern p = B_SOLID_HIGH);
+    void StrokePolygon(
+        const BPoint* points, int32 count, bool closed = true, pattern p = B_SOLID_HIGH);
     void StrokeLine(BPoint start, BPoint end, pattern p = B_SOLID_HIGH);
 
 protected:

@@ -23,7 +23,7 @@ inline constexpr uint32 B_CURRENT_WORKSPACE = 0;
 class BWindow : public BLooper {
 public:
     BWindow(BRect frame, const char* title, window_type type, uint32 flags,
-            uint32 workspace = B_CURRENT_WORKSPACE);
+        uint32 workspace = B_CURRENT_WORKSPACE);
     ~BWindow() override;
 
     void Show();

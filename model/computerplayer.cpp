@@ -14,7 +14,7 @@ using CellLines = std::array<std::array<uint8_t, 3>, kCellCount>;
 // The line through each cell in each direction.
 constexpr CellLines MakeCellLines()
 {
-    CellLines lines{};
+    CellLines lines {};
     for (int line = 0; line < kLineCount; line++) {
         for (int k = 0; k < kLineLength[line]; k++)
             lines[kLineCells[line][k]][kLineDirection[line]] = uint8_t(line);

@@ -65,7 +65,7 @@ protected:
         window = new BWindow(BRect(100, 100, 680, 440), "board", B_TITLED_WINDOW, B_NOT_RESIZABLE);
         view = new RecordingView(BRect(0, 0, 580, 340), "myView");
         window->AddChild(view);
-        view->SetViewColor(rgb_color{100, 100, 100, 255});
+        view->SetViewColor(rgb_color {100, 100, 100, 255});
         KitAccess::BackingImage(view); // the first full Draw
         view->calls.clear();
     }
@@ -74,8 +74,8 @@ protected:
     void Click(double x, double y)
     {
         QWidget* widget = KitAccess::WidgetOf(view);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y),
+            widget->mapToGlobal(QPointF(x, y)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &press);
     }
 

@@ -20,9 +20,8 @@ constexpr int kLeft = 100;
 constexpr int kTop = 100;
 
 constexpr int kColumnX[5] = {43, 94, 145, 196, 247};
-constexpr int kGrid[19][2] = {{0, -2}, {0, 0}, {0, 2}, {1, -3}, {1, -1}, {1, 1}, {1, 3},
-                              {2, -4}, {2, -2}, {2, 0}, {2, 2}, {2, 4}, {3, -3}, {3, -1},
-                              {3, 1},  {3, 3},  {4, -2}, {4, 0}, {4, 2}};
+constexpr int kGrid[19][2] = {{0, -2}, {0, 0}, {0, 2}, {1, -3}, {1, -1}, {1, 1}, {1, 3}, {2, -4},
+    {2, -2}, {2, 0}, {2, 2}, {2, 4}, {3, -3}, {3, -1}, {3, 1}, {3, 3}, {4, -2}, {4, 0}, {4, 2}};
 
 struct Spot {
     int x, y;
@@ -62,8 +61,8 @@ protected:
         })) << "no game window";
         window = window.substr(0, window.find('\n'));
         ASSERT_TRUE(WaitFor([&] { return Pixel(290, 100) == kBackground; })) << "never painted";
-        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(kLeft + 290) + " " +
-            std::to_string(kTop + 100));
+        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(kLeft + 290) + " "
+            + std::to_string(kTop + 100));
     }
 
     QColor Pixel(int x, int y) const { return Shot().At(kLeft + x, kTop + y); }
@@ -102,8 +101,8 @@ protected:
     {
         const Shot shot;
         const Spot s = Cell(0, cell);
-        return shot.At(kLeft + s.x - 22, kTop + s.y) == kEmptyGround &&
-               shot.At(kLeft + s.x, kTop + s.y + 20) != kEmptyGround;
+        return shot.At(kLeft + s.x - 22, kTop + s.y) == kEmptyGround
+            && shot.At(kLeft + s.x, kTop + s.y + 20) != kEmptyGround;
     }
 
     bool EmptyCell(int cell) const
@@ -220,7 +219,7 @@ TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
         })) << "no about box";
         about = about.substr(0, about.find('\n'));
         EXPECT_NE(Shell("xdotool getwindowgeometry " + about).find("Geometry: 310x150"),
-                  std::string::npos);
+            std::string::npos);
         ClickCell(9);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_FALSE(PreviewOn(9)) << "a click reached the board through the about box";
@@ -298,9 +297,8 @@ TEST_F(EndToEnd, WithTheAboutBoxOpenQuittingWaitsForIt)
     EXPECT_FALSE(game->WaitExit(&status, std::chrono::milliseconds(500)));
     Shell("xdotool windowfocus " + about);
     Key("Return");
-    ASSERT_TRUE(WaitFor([&] {
-        return Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'").empty();
-    }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'").empty(); }));
     Shell("xdotool windowfocus " + window);
     CloseLikeAWindowManager(std::stoul(window));
     ExpectCleanExit();

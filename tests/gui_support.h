@@ -66,8 +66,8 @@ struct InkBox {
     bool Empty() const { return right < 0; }
 };
 
-inline InkBox FindInk(const Pixels& pixels, int left, int top, int right, int bottom,
-                      int threshold = 128)
+inline InkBox FindInk(
+    const Pixels& pixels, int left, int top, int right, int bottom, int threshold = 128)
 {
     InkBox box;
     for (int y = top; y <= bottom; y++) {

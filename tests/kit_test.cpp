@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QRegion>
 #include <QPushButton>
+#include <QRegion>
 #include <QTimer>
 
 #include <atomic>
@@ -20,8 +20,8 @@
 #include <thread>
 #include <vector>
 
-#include <AppDefs.h>
 #include <Alert.h>
+#include <AppDefs.h>
 #include <Application.h>
 #include <Menu.h>
 #include <MenuBar.h>
@@ -157,11 +157,11 @@ TEST(KitDrawing, StateStaysInForceUntilSetAgain)
 TEST(KitDrawing, FillsAndStrokesLookTheSameInBothModes)
 {
     Canvas a, b;
-    for (auto [view, mode] : {std::pair{a.view, B_OP_COPY}, std::pair{b.view, B_OP_OVER}}) {
+    for (auto [view, mode] : {std::pair {a.view, B_OP_COPY}, std::pair {b.view, B_OP_OVER}}) {
         view->SetDrawingMode(mode);
         view->SetHighColor(kRed);
-        const BPoint hexagon[6] = {BPoint(16, 50), BPoint(33, 20), BPoint(67, 20),
-                                   BPoint(84, 50), BPoint(67, 80), BPoint(33, 80)};
+        const BPoint hexagon[6] = {BPoint(16, 50), BPoint(33, 20), BPoint(67, 20), BPoint(84, 50),
+            BPoint(67, 80), BPoint(33, 80)};
         view->FillPolygon(hexagon, 6);
         view->SetHighColor(kBlack);
         view->StrokePolygon(hexagon, 6, true);
@@ -187,7 +187,7 @@ int DistinctColours(const Pixels& pixels, int left, int top, int right, int bott
 TEST(KitDrawing, OverBlendsTextEdgesWhileCopyReplacesPixels)
 {
     Canvas over, copy;
-    for (auto [view, mode] : {std::pair{over.view, B_OP_OVER}, std::pair{copy.view, B_OP_COPY}}) {
+    for (auto [view, mode] : {std::pair {over.view, B_OP_OVER}, std::pair {copy.view, B_OP_COPY}}) {
         view->SetDrawingMode(mode);
         view->SetFontSize(24);
         view->SetHighColor(kBlack);
@@ -251,8 +251,9 @@ TEST(KitView, DrawMakesTheImageOnceAndDrawingStaysOnScreen)
     const QImage shown = widget->grab().toImage();
     ProcessEvents();
     EXPECT_EQ(canvas.view->draws, 1);
-    EXPECT_EQ(shown.pixelColor(int(5 * shown.devicePixelRatio()), int(5 * shown.devicePixelRatio())),
-              QColor(Qt::black));
+    EXPECT_EQ(
+        shown.pixelColor(int(5 * shown.devicePixelRatio()), int(5 * shown.devicePixelRatio())),
+        QColor(Qt::black));
     EXPECT_EQ(Pixels(canvas.view).Image().devicePixelRatio(), RequestedScale());
     EXPECT_EQ(Pixels(canvas.view).Image().width(), 200 * RequestedScale());
 }
@@ -289,7 +290,7 @@ TEST(KitView, WhatIsDrawnOutsideDrawReachesTheScreen)
     view->FillRect(BRect(170, 70, 190, 90));
     ProcessEvents();
     for (QRect drawn : {QRect(10, 10, 31, 31), QRect(60, 50, 61, 31), QRect(150, 46, 20, 15),
-                        QRect(170, 70, 21, 21)})
+             QRect(170, 70, 21, 21)})
         EXPECT_TRUE(watch.painted.contains(drawn)) << drawn.x() << "," << drawn.y();
     widget->removeEventFilter(&watch);
 }
@@ -301,8 +302,8 @@ TEST(KitView, MousePressesReachTheViewInViewCoordinates)
     ProcessEvents();
     QWidget* widget = KitAccess::WidgetOf(canvas.view);
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(42, 17), widget->mapToGlobal(QPointF(42, 17)),
-                          button, button, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(42, 17),
+            widget->mapToGlobal(QPointF(42, 17)), button, button, Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &press);
     }
     ASSERT_EQ(canvas.view->presses.size(), 2u);
@@ -344,7 +345,8 @@ TEST(KitWindow, TheLockIsRecursiveForItsHolderAndExcludesOthers)
 TEST(KitMenus, ItemsPostCopiesOfTheirMessagesToTheWindow)
 {
     Canvas canvas;
-    auto* bar = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    auto* bar
+        = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
     auto* menu = new BMenu("Game");
     auto* item = new BMenuItem("Go", new BMessage('go__'), 'G', 0);
     menu->AddItem(item);
@@ -355,7 +357,7 @@ TEST(KitMenus, ItemsPostCopiesOfTheirMessagesToTheWindow)
     action->trigger();
     action->trigger();
     ProcessEvents();
-    EXPECT_EQ(canvas.window->codes, (std::vector<uint32>{'go__', 'go__'}));
+    EXPECT_EQ(canvas.window->codes, (std::vector<uint32> {'go__', 'go__'}));
     EXPECT_EQ(item->Message()->what, uint32('go__'));
     EXPECT_EQ(KitAccess::WidgetOf(bar)->parentWidget(), KitAccess::WidgetOf(canvas.view));
 }
@@ -363,7 +365,8 @@ TEST(KitMenus, ItemsPostCopiesOfTheirMessagesToTheWindow)
 TEST(KitMenus, ADisabledMenuDisablesItsItemsAndTheirShortcuts)
 {
     Canvas canvas;
-    auto* bar = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    auto* bar
+        = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
     auto* menu = new BMenu("Edit");
     menu->SetEnabled(false);
     auto* item = new BMenuItem("Copy", new BMessage('copy'), 'C', 0);
@@ -405,7 +408,8 @@ TEST(KitAlert, ShowsItsTextAndButtonsAndReturnsThePressedIndex)
             hasIcon |= !label->pixmap().isNull();
         EXPECT_TRUE(hasIcon);
     });
-    auto* alert = new BAlert("Title", nullptr, "One", "Two", nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
+    auto* alert
+        = new BAlert("Title", nullptr, "One", "Two", nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
     alert->TextView()->Insert("First line\n");
     alert->TextView()->Insert("second line\n");
     alert->ResizeTo(310, 150);

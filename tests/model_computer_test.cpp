@@ -77,7 +77,8 @@ TEST(ComputerPlayer, AgreesWithTheStepByStepRatingOnRandomBoards)
         game.currentTile = tiles[filled];
         for (int16_t c = 0; c < kCellCount; c++) {
             if (game.computerBoard[c] == 0) {
-                ASSERT_EQ(game.RateCell(c), ReferenceRating(game.computerBoard, game.currentTile, c))
+                ASSERT_EQ(
+                    game.RateCell(c), ReferenceRating(game.computerBoard, game.currentTile, c))
                     << "round " << round << " cell " << c;
             }
         }
@@ -87,7 +88,7 @@ TEST(ComputerPlayer, AgreesWithTheStepByStepRatingOnRandomBoards)
 TEST(ComputerPlayer, RatesEveryCellOfTheEmptyBoardForTileOne)
 {
     const int expected[kCellCount] = {1161, 1163, 1163, 1164, 1118, 1119, 1165, 1165, 1120, 1074,
-                                      1120, 1165, 1165, 1119, 1118, 1164, 1163, 1163, 1161};
+        1120, 1165, 1165, 1119, 1118, 1164, 1163, 1163, 1161};
     tavgame game = EmptyBoardWith(1);
     for (int16_t c = 0; c < kCellCount; c++)
         EXPECT_EQ(game.RateCell(c), expected[c]) << "cell " << c;
@@ -163,8 +164,8 @@ TEST(ComputerPlayer, PlaysAWholeDealtGameAsWorkedOut)
 {
     const int dealt[] = {2, 1, 4, 19, 3, 5, 14, 10, 7, 8, 23, 26, 17, 25, 16, 18, 9, 27, 21};
     const int cells[] = {6, 17, 3, 16, 0, 11, 10, 12, 15, 2, 5, 1, 13, 4, 14, 18, 8, 9, 7};
-    const int best[] = {1186, 1174, 1201, 1259, 1318, 1363, 1409, 1448, 1390, 1307,
-                        1289, 1142, 983,  802,  782,  644,  370,  217,  -8};
+    const int best[] = {1186, 1174, 1201, 1259, 1318, 1363, 1409, 1448, 1390, 1307, 1289, 1142, 983,
+        802, 782, 644, 370, 217, -8};
     fakerand::Reset();
     for (int tile : dealt)
         fakerand::Push(tile - 1);

@@ -60,11 +60,9 @@ TEST(Scoring, AMismatchAnywhereSpoilsTheWholeLine)
 TEST(Scoring, OneCellCountsForALineInEachDirection)
 {
     // Cell 9 holds tile 27 (7, 9, 8) and completes three lines through the centre.
-    EXPECT_EQ(PlayerScoreOf({{9, 27},
-                             {2, 19}, {5, 20}, {13, 22}, {16, 23},
-                             {7, 7}, {8, 8}, {10, 16}, {11, 17},
-                             {0, 3}, {4, 6}, {14, 12}, {18, 15}}),
-              35 + 45 + 40);
+    EXPECT_EQ(PlayerScoreOf({{9, 27}, {2, 19}, {5, 20}, {13, 22}, {16, 23}, {7, 7}, {8, 8},
+                  {10, 16}, {11, 17}, {0, 3}, {4, 6}, {14, 12}, {18, 15}}),
+        35 + 45 + 40);
 }
 
 TEST(Scoring, EachBoardIsScoredOnItsOwn)

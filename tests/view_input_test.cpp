@@ -9,12 +9,12 @@
 
 namespace {
 
-class InputTest : public BoardTest {};
+class InputTest : public BoardTest { };
 
 TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
 {
     ClickCell(Board::Player, 9, 17, 17); // d² = 578 exactly: a miss
-    ClickCell(Board::Player, 9, 25, 0);  // 625
+    ClickCell(Board::Player, 9, 25, 0); // 625
     EXPECT_EQ(view->placementState, 0);
     EXPECT_TRUE(view->calls.empty());
     ClickCell(Board::Player, 9, 24, 0); // 576
@@ -44,7 +44,8 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     const int tile = view->currentTile;
     const int computerCell = view->computerCell;
     ClickCell(Board::Player, 4);
-    EXPECT_EQ(view->calls, std::vector<PaintCall>{TileCall(tavview::CellCenter(Board::Player, 4), tile, false)});
+    EXPECT_EQ(view->calls,
+        std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 4), tile, false)});
     {
         const Pixels p(view);
         EXPECT_TRUE(p.Is(290 - 22, 300, 200, 200, 200)) << "the offer spot is erased";
@@ -54,8 +55,9 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
 
     view->calls.clear();
     ClickCell(Board::Player, 13);
-    EXPECT_EQ(view->calls, (std::vector<PaintCall>{TileCall(tavview::CellCenter(Board::Player, 4), 0, false),
-                                                   TileCall(tavview::CellCenter(Board::Player, 13), tile, false)}));
+    EXPECT_EQ(view->calls,
+        (std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 4), 0, false),
+            TileCall(tavview::CellCenter(Board::Player, 13), tile, false)}));
     EXPECT_EQ(view->previewCell, 13);
     EXPECT_EQ(view->placementState, 1);
 

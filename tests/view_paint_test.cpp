@@ -23,21 +23,21 @@ void ExpectCell(const Pixels& p, CellPoint c, int tile, bool placed)
 {
     const QColor ground = placed ? QColor(0, 0, 0) : QColor(100, 100, 100);
     EXPECT_EQ(p.At(c.x - 22, c.y), ground) << "ground at " << c.x << "," << c.y;
-    EXPECT_EQ(p.At(c.x - 10, c.y - 30), QColor(150, 150, 150)) << "outline at " << c.x << "," << c.y;
+    EXPECT_EQ(p.At(c.x - 10, c.y - 30), QColor(150, 150, 150))
+        << "outline at " << c.x << "," << c.y;
     if (tile == 0) {
         EXPECT_EQ(p.At(c.x, c.y), ground);
         return;
     }
-    static const QColor kStripe[10] = {{150, 150, 150}, {204, 204, 204}, {255, 127, 179},
-                                       {255, 77, 255},  {0, 191, 255},   {51, 204, 191},
-                                       {255, 0, 0},     {173, 255, 45},  {255, 127, 0},
-                                       {255, 255, 0}};
+    static const QColor kStripe[10]
+        = {{150, 150, 150}, {204, 204, 204}, {255, 127, 179}, {255, 77, 255}, {0, 191, 255},
+            {51, 204, 191}, {255, 0, 0}, {173, 255, 45}, {255, 127, 0}, {255, 255, 0}};
     EXPECT_EQ(p.At(c.x + 15, c.y - 9), kStripe[kTileNumbers[tile][0]]) << "rising stripe";
     EXPECT_EQ(p.At(c.x, c.y + 20), kStripe[kTileNumbers[tile][1]]) << "vertical stripe";
     EXPECT_EQ(p.At(c.x - 15, c.y - 9), kStripe[kTileNumbers[tile][2]]) << "falling stripe";
 }
 
-class PaintTest : public BoardTest {};
+class PaintTest : public BoardTest { };
 
 TEST_F(PaintTest, CellCentresFollowTheGrid)
 {
@@ -107,7 +107,7 @@ TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
             halo += p.At(x, y) == QColor(100, 100, 100);
             if (p.At(x, y) != QColor(255, 255, 255))
                 continue;
-            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+            for (auto [dx, dy] : {std::pair {1, 0}, {-1, 0}, {0, 1}, {0, -1}})
                 EXPECT_NE(p.At(x + dx, y + dy), QColor(0, 0, 0)) << "face touches the ground";
         }
     }
@@ -124,10 +124,12 @@ TEST_F(PaintTest, DrawPaintsEverythingInOrder)
     view->Draw(BRect(0, 0, -1, -1));
     std::vector<PaintCall> expected;
     for (int cell = 0; cell < kCellCount; cell++)
-        expected.push_back(TileCall(tavview::CellCenter(Board::Player, cell), cell == 8 ? 7 : 0, cell == 8));
+        expected.push_back(
+            TileCall(tavview::CellCenter(Board::Player, cell), cell == 8 ? 7 : 0, cell == 8));
     expected.push_back(TileCall(tavview::CellCenter(Board::Player, 5), view->currentTile, false));
     for (int cell = 0; cell < kCellCount; cell++)
-        expected.push_back(TileCall(tavview::CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
+        expected.push_back(
+            TileCall(tavview::CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
     expected.push_back(ScoreCall(kLeftScore, 0, false));
     expected.push_back(ScoreCall(kRightScore, 0, true));
     EXPECT_EQ(view->calls, expected);
@@ -218,13 +220,14 @@ TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
     auto describe = [](QMenu* menu) {
         QStringList items;
         for (QAction* a : menu->actions())
-            items << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString() +
-                                                    (a->isEnabled() ? "" : " (off)"));
+            items << (a->isSeparator() ? "-"
+                                       : a->text() + " " + a->shortcut().toString()
+                        + (a->isEnabled() ? "" : " (off)"));
         return items.join(" | ").toStdString();
     };
     EXPECT_EQ(describe(menus[0]->menu()), "About ... Ctrl+A | New Game Ctrl+N | - | Exit Ctrl+Q");
     EXPECT_EQ(describe(menus[1]->menu()),
-              "Copy Ctrl+C (off) | Cut Ctrl+X (off) | - | Paste Ctrl+V (off)");
+        "Copy Ctrl+C (off) | Cut Ctrl+X (off) | - | Paste Ctrl+V (off)");
     delete window;
 }
 
@@ -256,7 +259,8 @@ TEST(MainWindow, MenuItemsSendTheirCodes)
         }
     }
     ProcessEvents();
-    EXPECT_EQ(window->codes, (std::vector<uint32>{'bout', 'rset', 'quit', 'puls', 'puls', 'puls'}));
+    EXPECT_EQ(
+        window->codes, (std::vector<uint32> {'bout', 'rset', 'quit', 'puls', 'puls', 'puls'}));
     delete window;
 }
 

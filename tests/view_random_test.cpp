@@ -32,10 +32,12 @@ std::string Broken(const tavgame& game)
         problem << "the current tile is already placed; ";
     if (game.placementState != 0 && game.placementState != 1)
         problem << "placementState " << game.placementState << "; ";
-    if (game.tilesPlaced < 0 || game.tilesPlaced > kCellCount || int(mine.size()) != game.tilesPlaced)
+    if (game.tilesPlaced < 0 || game.tilesPlaced > kCellCount
+        || int(mine.size()) != game.tilesPlaced)
         problem << "tilesPlaced " << game.tilesPlaced << " with " << mine.size() << " tiles; ";
-    if (game.placementState == 1 &&
-        (game.previewCell < 0 || game.previewCell >= kCellCount || game.playerBoard[game.previewCell] != 0))
+    if (game.placementState == 1
+        && (game.previewCell < 0 || game.previewCell >= kCellCount
+            || game.playerBoard[game.previewCell] != 0))
         problem << "a preview on cell " << game.previewCell << " that is not free; ";
     return problem.str();
 }
@@ -63,8 +65,8 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
         } else {
             const bool preview = kind < 7 && view->placementState == 1;
             const Board board = preview || random() % 5 ? Board::Player : Board::Computer;
-            const CellPoint c =
-                tavview::CellCenter(board, preview ? view->previewCell : int(random() % kCellCount));
+            const CellPoint c = tavview::CellCenter(
+                board, preview ? view->previewCell : int(random() % kCellCount));
             where = BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
         }
         const bool wasOver = view->IsGameOver();
@@ -77,7 +79,8 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
             window->MessageReceived(&newGame);
         }
         const std::string problem = Broken(*view);
-        ASSERT_TRUE(problem.empty()) << problem << "after click " << clicks << " (seed " << seed << ")";
+        ASSERT_TRUE(problem.empty())
+            << problem << "after click " << clicks << " (seed " << seed << ")";
     }
     delete window;
 }

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <signal.h>
 #include <sstream>
@@ -50,8 +50,8 @@ bool StartServer()
     if (gServer == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+            "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -112,13 +112,13 @@ Shot::Shot()
 {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(gConnection)).data;
     const auto cookie = xcb_get_image(gConnection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
-                                      screen->width_in_pixels, screen->height_in_pixels, ~0u);
+        screen->width_in_pixels, screen->height_in_pixels, ~0u);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(gConnection, cookie, nullptr);
     if (!reply)
         return;
     // A 24-bit screen comes as 32-bit pixels, blue in the lowest byte.
-    const QImage view(xcb_get_image_data(reply), screen->width_in_pixels,
-                      screen->height_in_pixels, QImage::Format_RGB32);
+    const QImage view(xcb_get_image_data(reply), screen->width_in_pixels, screen->height_in_pixels,
+        QImage::Format_RGB32);
     fImage = view.copy();
     free(reply);
 }
@@ -146,14 +146,14 @@ void CloseLikeAWindowManager(unsigned long window)
     event.data.data32[0] = Atom("WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(gConnection, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&event));
+        reinterpret_cast<const char*>(&event));
     xcb_flush(gConnection);
 }
 
 std::string TextProperty(unsigned long window, const char* name)
 {
-    const auto cookie = xcb_get_property(gConnection, 0, xcb_window_t(window), Atom(name),
-                                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    const auto cookie = xcb_get_property(
+        gConnection, 0, xcb_window_t(window), Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(gConnection, cookie, nullptr);
     std::string value;
     if (reply) {

@@ -24,7 +24,7 @@ std::string Shell(const std::string& command);
 
 // Waits up to the timeout for the condition, checking it every 20 ms.
 bool WaitFor(const std::function<bool()>& condition,
-             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // The whole screen at one moment.
 class Shot {

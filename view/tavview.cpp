@@ -14,7 +14,7 @@ tavview::~tavview() = default;
 CellPoint tavview::CellCenter(Board board, int cell)
 {
     const int32 originX = board == Board::Player ? 145 : 435;
-    return CellPoint{kCellGrid[cell][0] * 34 / 2 + originX, kCellGrid[cell][1] * 30 + 180};
+    return CellPoint {kCellGrid[cell][0] * 34 / 2 + originX, kCellGrid[cell][1] * 30 + 180};
 }
 
 void tavview::DrawCell(Board board, int cell, int16 tile, bool placed)
