@@ -16,7 +16,7 @@ constexpr size_t kMaxCachedShapes = 1024;
 
 struct Edge {
     qreal top, bottom; // y range, top < bottom
-    qreal x, slope; // x at top, and dx/dy
+    qreal x, slope;    // x at top, and dx/dy
     int winding;
 };
 

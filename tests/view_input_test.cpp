@@ -14,7 +14,7 @@ class InputTest : public BoardTest { };
 TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
 {
     ClickCell(Board::Player, 9, 17, 17); // d² = 578 exactly: a miss
-    ClickCell(Board::Player, 9, 25, 0); // 625
+    ClickCell(Board::Player, 9, 25, 0);  // 625
     EXPECT_EQ(view->placementState, 0);
     EXPECT_TRUE(view->calls.empty());
     ClickCell(Board::Player, 9, 24, 0); // 576

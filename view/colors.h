@@ -13,19 +13,19 @@ struct ColorEntry {
 inline constexpr ColorEntry kColorTable[15] = {
     {200, 200, 200}, // background, and the erased score fields and offer spot
     {100, 100, 100}, // ground of an empty cell or a preview; halo of the numbers
-    {0, 0, 0}, // ground of a placed tile or the tile on offer
+    {0, 0, 0},       // ground of a placed tile or the tile on offer
     {150, 150, 150}, // outline of every hexagon (number 0)
     {204, 204, 204}, // stripe of a 1
     {255, 127, 179}, // stripe of a 2
-    {255, 77, 255}, // stripe of a 3
-    {0, 191, 255}, // stripe of a 4
-    {51, 204, 191}, // stripe of a 5
-    {255, 0, 0}, // stripe of a 6
-    {173, 255, 45}, // stripe of a 7
-    {255, 127, 0}, // stripe of an 8
-    {255, 255, 0}, // stripe of a 9
+    {255, 77, 255},  // stripe of a 3
+    {0, 191, 255},   // stripe of a 4
+    {51, 204, 191},  // stripe of a 5
+    {255, 0, 0},     // stripe of a 6
+    {173, 255, 45},  // stripe of a 7
+    {255, 127, 0},   // stripe of an 8
+    {255, 255, 0},   // stripe of a 9
     {255, 255, 255}, // face of the numbers on a tile
-    {0, 0, 0}, // scores and the result message
+    {0, 0, 0},       // scores and the result message
 };
 
 inline constexpr const ColorEntry& kBackgroundColor = kColorTable[0];

@@ -14,9 +14,9 @@ struct CellPoint {
 // Screen places shared by the full repaint and the repaints after a click.
 inline constexpr CellPoint kOfferSpot = {290, 300};
 inline constexpr BRect kOfferSpotBounds(256, 270, 324, 330);
-inline constexpr CellPoint kPlayerScoreSpot = {9, 330}; // where the text starts
+inline constexpr CellPoint kPlayerScoreSpot = {9, 330};     // where the text starts
 inline constexpr CellPoint kComputerScoreSpot = {571, 330}; // where the text ends
-inline constexpr CellPoint kResultSpot = {290, 330}; // centre of the baseline
+inline constexpr CellPoint kResultSpot = {290, 330};        // centre of the baseline
 
 // The board view: both boards, the tile on offer and the scores, painted from
 // the game record it carries, and the mouse play on the player's board.
