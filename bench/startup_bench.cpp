@@ -4,8 +4,6 @@
 //
 //   startup_bench [runs]
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,56 +16,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "x_session.h"
+
+using xsession::PixelAt;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-pid_t gServer = -1;
-xcb_connection_t* gX = nullptr;
-xcb_window_t gRoot = 0;
-
-bool StartServer()
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return false;
-    gServer = fork();
-    if (gServer == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
-            "tcp", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    setenv("DISPLAY", (":" + number).c_str(), 1);
-    char dir[] = "/tmp/tavrin-bench-XXXXXX";
-    setenv("XDG_RUNTIME_DIR", mkdtemp(dir), 1);
-    gX = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(gX))
-        return false;
-    gRoot = xcb_setup_roots_iterator(xcb_get_setup(gX)).data->root;
-    return true;
-}
-
-// The colour of one screen pixel.
-uint32_t PixelAt(int x, int y)
-{
-    auto cookie
-        = xcb_get_image(gX, XCB_IMAGE_FORMAT_Z_PIXMAP, gRoot, int16_t(x), int16_t(y), 1, 1, ~0u);
-    xcb_get_image_reply_t* reply = xcb_get_image_reply(gX, cookie, nullptr);
-    uint32_t pixel = 0;
-    if (reply) {
-        pixel = *reinterpret_cast<const uint32_t*>(xcb_get_image_data(reply)) & 0xffffff;
-        free(reply);
-    }
-    return pixel;
-}
 
 long StatusField(pid_t pid, const std::string& field)
 {
@@ -165,7 +120,7 @@ void Idle()
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 11;
-    if (!StartServer()) {
+    if (!xsession::StartServer()) {
         std::fprintf(stderr, "startup_bench: Xvfb did not start\n");
         return 1;
     }
@@ -189,8 +144,6 @@ int main(int argc, char** argv)
     std::printf(
         "peak RSS: game %ld KiB, bare window %ld KiB, difference %+ld KiB\n", gKb, bKb, gKb - bKb);
     Idle();
-    xcb_disconnect(gX);
-    kill(gServer, SIGTERM);
-    waitpid(gServer, nullptr, 0);
+    xsession::StopServer();
     return 0;
 }

@@ -46,6 +46,15 @@ void ExpectInvariants(const tavgame& game, const std::string& where)
     }
 }
 
+int16_t RandomFreeCell(const tavgame& game, std::mt19937& player)
+{
+    int16_t cell;
+    do {
+        cell = int16_t(player() % kCellCount);
+    } while (game.playerBoard[cell] != 0);
+    return cell;
+}
+
 void Confirm(tavgame& game, int16_t cell)
 {
     game.placementState = 1;
@@ -157,11 +166,7 @@ TEST(TurnFlow, InvariantsHoldThroughManyRandomGames)
         game.NewGame();
         ExpectInvariants(game, "new game");
         while (!game.IsGameOver()) {
-            int16_t cell;
-            do {
-                cell = int16_t(player() % kCellCount);
-            } while (game.playerBoard[cell] != 0);
-            Confirm(game, cell);
+            Confirm(game, RandomFreeCell(game, player));
             ExpectInvariants(game, "seed " + std::to_string(seed));
         }
         if (HasFailure())
@@ -181,11 +186,7 @@ TEST(TurnFlow, TheComputersBoardDependsOnlyOnTheTilesDealt)
             tavgame game;
             game.NewGame();
             while (!game.IsGameOver()) {
-                int16_t cell;
-                do {
-                    cell = int16_t(player() % kCellCount);
-                } while (game.playerBoard[cell] != 0);
-                Confirm(game, cell);
+                Confirm(game, RandomFreeCell(game, player));
                 history.emplace_back(game.computerBoard, game.computerBoard + kCellCount);
             }
         }

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -25,6 +26,9 @@ std::string Shell(const std::string& command);
 // Waits up to the timeout for the condition, checking it every 20 ms.
 bool WaitFor(const std::function<bool()>& condition,
     std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// One screen pixel as 0xRRGGBB, cheaper to poll than a whole Shot.
+uint32_t PixelAt(int x, int y);
 
 // The whole screen at one moment.
 class Shot {
