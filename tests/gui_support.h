@@ -37,6 +37,18 @@ public:
         return fImage.pixelColor(int((x + 0.5) * s), int((y + 0.5) * s));
     }
 
+    // The red channel of view pixel (x, y), averaged over its device pixels.
+    double MeanRed(int x, int y) const
+    {
+        const int s = qRound(Scale());
+        double sum = 0;
+        for (int dy = 0; dy < s; dy++) {
+            for (int dx = 0; dx < s; dx++)
+                sum += qRed(fImage.pixel(x * s + dx, y * s + dy));
+        }
+        return sum / (s * s);
+    }
+
     bool Is(int x, int y, int r, int g, int b) const { return At(x, y) == QColor(r, g, b); }
 
     // True when view pixel (x, y) differs from the colour (r, g, b) anywhere

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -169,6 +170,41 @@ TEST(KitDrawing, FillsAndStrokesLookTheSameInBothModes)
         view->StrokeLine(BPoint(25, 65), BPoint(75, 35));
     }
     EXPECT_EQ(Pixels(a.view).Image(), Pixels(b.view).Image());
+}
+
+// How many pixels' worth of black lies on the white canvas.
+double InkArea(const Pixels& pixels)
+{
+    const QImage& image = pixels.Image();
+    double sum = 0;
+    for (int y = 0; y < image.height(); y++) {
+        for (int x = 0; x < image.width(); x++)
+            sum += (255 - qRed(image.pixel(x, y))) / 255.0;
+    }
+    return sum / (pixels.Scale() * pixels.Scale());
+}
+
+TEST(KitDrawing, SmoothEdgesCoverWhatTheShapeCovers)
+{
+    Canvas triangle, line, rect;
+    const BPoint corners[3] = {BPoint(10, 10), BPoint(90, 20), BPoint(30, 70)};
+    triangle.view->SetHighColor(kBlack);
+    triangle.view->FillPolygon(corners, 3);
+    EXPECT_NEAR(InkArea(Pixels(triangle.view)), 0.5 * std::abs(80 * 60 - 10 * 20), 3);
+
+    line.view->SetHighColor(kBlack);
+    line.view->SetPenSize(3);
+    line.view->StrokeLine(BPoint(20, 60), BPoint(120, 80));
+    EXPECT_NEAR(InkArea(Pixels(line.view)), 3 * std::hypot(100, 20), 3);
+
+    // Half a pixel in from each side: the edge columns are half covered.
+    rect.view->SetHighColor(kBlack);
+    rect.view->FillRect(BRect(10.5f, 10, 19.5f, 19));
+    const Pixels p(rect.view);
+    EXPECT_NEAR(p.MeanRed(10, 15), 128, 3);
+    EXPECT_NEAR(p.MeanRed(20, 15), 128, 3);
+    EXPECT_EQ(p.MeanRed(15, 15), 0);
+    EXPECT_NEAR(InkArea(p), 10 * 10, 0.5);
 }
 
 int DistinctColours(const Pixels& pixels, int left, int top, int right, int bottom)
