@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 #include "TextView.h"
@@ -74,7 +75,11 @@ void BAlert::ResizeTo(float width, float height)
 
 int32 BAlert::Go()
 {
-    const int32 index = fData->dialog.exec();
+    // Alerts stand in the middle of the screen, whatever window asked for them.
+    QDialog& dialog = fData->dialog;
+    const QRect area = dialog.screen()->availableGeometry();
+    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    const int32 index = dialog.exec();
     delete this;
     return index;
 }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRect>
 
+#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <thread>
@@ -125,6 +127,20 @@ protected:
         return -1;
     }
 
+    // Text on a light ground: many light pixels and some dark ones.
+    static bool ShowsText(const Shot& shot, QRect area)
+    {
+        int light = 0, dark = 0;
+        for (int y = area.top(); y <= area.bottom(); y++) {
+            for (int x = area.left(); x <= area.right(); x++) {
+                const int value = shot.At(x, y).value();
+                light += value > 200;
+                dark += value < 80;
+            }
+        }
+        return light > area.width() * area.height() / 2 && dark > 50;
+    }
+
     // Dark pixels in the result message's place between the lowest cells.
     bool ResultShown() const
     {
@@ -218,8 +234,13 @@ TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
             return !about.empty();
         })) << "no about box";
         about = about.substr(0, about.find('\n'));
-        EXPECT_NE(Shell("xdotool getwindowgeometry " + about).find("Geometry: 310x150"),
-            std::string::npos);
+        const std::string geometry = Shell("xdotool getwindowgeometry " + about);
+        EXPECT_NE(geometry.find("Geometry: 310x150"), std::string::npos) << geometry;
+        int x = 0, y = 0;
+        ASSERT_EQ(
+            sscanf(geometry.c_str() + geometry.find("Position:"), "Position: %d,%d", &x, &y), 2);
+        EXPECT_TRUE(WaitFor([&] { return ShowsText(Shot(), QRect(x, y, 310, 150)); }))
+            << "the about box shows no text";
         ClickCell(9);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_FALSE(PreviewOn(9)) << "a click reached the board through the about box";
