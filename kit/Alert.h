@@ -11,7 +11,6 @@ enum button_width {
 };
 
 enum alert_type {
-    B_EMPTY_ALERT = 0,
     B_INFO_ALERT = 1,
 };
 

@@ -24,7 +24,6 @@ public:
     bool AddItem(BMenuItem* item);
     bool AddSeparatorItem();
     void SetEnabled(bool enabled);
-    bool IsEnabled() const { return fEnabled; }
 
 private:
     friend class BMenuBar;

@@ -8,10 +8,8 @@
 #include "Window.h"
 
 BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32)
-    : fLabel(label)
-    , fMessage(message)
+    : fMessage(message)
     , fAction(new QAction(QString::fromUtf8(label)))
-    , fShortcut(shortcut)
 {
     // The Command key is Ctrl on this platform; it is implied for every shortcut.
     if (shortcut)

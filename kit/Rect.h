@@ -22,8 +22,6 @@ public:
 
     constexpr float Width() const { return right - left; }
     constexpr float Height() const { return bottom - top; }
-    constexpr bool IsValid() const { return left <= right && top <= bottom; }
-    constexpr BPoint LeftTop() const { return BPoint(left, top); }
 
     void OffsetTo(BPoint where)
     {

@@ -8,7 +8,3 @@ typedef int16_t int16;
 typedef uint16_t uint16;
 typedef int32_t int32;
 typedef uint32_t uint32;
-typedef int64_t int64;
-typedef uint64_t uint64;
-typedef int32 status_t;
-typedef int64 bigtime_t;

@@ -9,7 +9,6 @@ class QLabel;
 class BTextView {
 public:
     void Insert(const char* text);
-    const char* Text() const { return fText.c_str(); }
 
 private:
     friend class BAlert;

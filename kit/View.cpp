@@ -281,7 +281,7 @@ void BView::DrawString(const char* text, escapement_delta*)
 
 void BView::FillRect(BRect rect, pattern)
 {
-    QImage& image = fData->Canvas(); // first: it may have to be made, at a new scale
+    QImage& image = fData->Canvas(); // first: its scale decides the device coordinates
     const QPointF topLeft = fData->ToDevice(BPoint(rect.left - 0.5f, rect.top - 0.5f));
     const QPointF bottomRight = fData->ToDevice(BPoint(rect.right + 0.5f, rect.bottom + 0.5f));
     const QRgb colour = fData->state.high.rgb();

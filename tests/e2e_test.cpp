@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "tables.h"
 #include "x_session.h"
 
 using namespace xsession;
@@ -21,17 +22,18 @@ namespace {
 constexpr int kLeft = 100;
 constexpr int kTop = 100;
 
+// Where the player sees the five columns of the left board.
 constexpr int kColumnX[5] = {43, 94, 145, 196, 247};
-constexpr int kGrid[19][2] = {{0, -2}, {0, 0}, {0, 2}, {1, -3}, {1, -1}, {1, 1}, {1, 3}, {2, -4},
-    {2, -2}, {2, 0}, {2, 2}, {2, 4}, {3, -3}, {3, -1}, {3, 1}, {3, 3}, {4, -2}, {4, 0}, {4, 2}};
 
 struct Spot {
     int x, y;
 };
 
+// The centre of a cell of the left (0) or right (1) board, in the window.
 Spot Cell(int board, int cell)
 {
-    return {kColumnX[kGrid[cell][0]] + 290 * board, 180 + 30 * kGrid[cell][1]};
+    const int column = (kCellGrid[cell][0] + 6) / 3;
+    return {kColumnX[column] + 290 * board, 180 + 30 * kCellGrid[cell][1]};
 }
 
 const QColor kBackground(200, 200, 200);
