@@ -1,12 +1,13 @@
 #include "tavappl.h"
 
 #include "commands.h"
+#include "layout.h"
 #include "tavwindow.h"
 
 tavappl::tavappl()
     : BApplication(kAppSignature)
 {
-    mainWindow = new tavwindow(BRect(100, 100, 680, 440));
+    mainWindow = new tavwindow(kWindowFrame);
     mainWindow->Show();
 }
 

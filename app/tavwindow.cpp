@@ -16,9 +16,9 @@ tavwindow::tavwindow(BRect frame)
     frame.OffsetTo(B_ORIGIN);
     boardView = new tavview(frame, "myView");
     AddChild(boardView, nullptr);
-    BuildMenuBar(BRect(0, 0, 580, 19));
+    BuildMenuBar(kMenuBarFrame);
     boardView->AddChild(menuBar, nullptr);
-    boardView->SetViewColor(rgb_color {100, 100, 100, 255});
+    boardView->SetViewColor(kViewColor);
     Unlock();
 }
 

@@ -14,9 +14,8 @@
 namespace {
 
 struct MidGame {
-    BWindow* window
-        = new BWindow(BRect(100, 100, 680, 440), "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
-    tavview* view = new tavview(BRect(0, 0, 580, 340), "myView");
+    BWindow* window = new BWindow(kWindowFrame, "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    tavview* view = new tavview(kViewBounds, "myView");
 
     MidGame()
     {

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "layout.h"
 #include "x_session.h"
 
 using xsession::PixelAt;
@@ -56,18 +57,22 @@ struct Run {
     long peakKb;
 };
 
+// A screen pixel of the board's background between the boards, where the bare
+// window paints too.
+constexpr int kProbeX = int(kWindowFrame.left) + kOfferSpot.x;
+constexpr int kProbeY = int(kWindowFrame.top) + 100;
+
 // Starts the program and waits until its window shows painted pixels.
 pid_t Launch(const char* path, Clock::duration* startup)
 {
-    const uint32_t before = PixelAt(100 + 290, 100 + 100);
+    const uint32_t before = PixelAt(kProbeX, kProbeY);
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
         execl(path, path, static_cast<char*>(nullptr));
         _exit(127);
     }
-    while (
-        PixelAt(100 + 290, 100 + 100) == before && Clock::now() - start < std::chrono::seconds(20))
+    while (PixelAt(kProbeX, kProbeY) == before && Clock::now() - start < std::chrono::seconds(20))
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     *startup = Clock::now() - start;
     return pid;

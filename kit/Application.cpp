@@ -9,6 +9,7 @@
 #include <xcb/xcb.h>
 
 #include "AppDefs.h"
+#include "FontFace.h"
 #include "Message.h"
 #include "Window.h"
 
@@ -50,6 +51,8 @@ struct BApplication::Data {
     int argc = 1;
     char* argv[2] = {program_invocation_short_name, nullptr};
     QApplication app {argc, argv};
+    // Declared after the application, so the fonts go first.
+    FontFace::Faces faces;
 };
 
 BApplication::BApplication(uint32 signature)

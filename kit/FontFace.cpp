@@ -1,51 +1,76 @@
 #include "FontFace.h"
 
-#include <QImage>
+#include <QFontMetricsF>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
 constexpr size_t kMaxTexts = 512;
 
+FontFace::Faces* gFaces = nullptr;
+
 } // namespace
 
-FontFace::FontFace(int pixelSize)
-    : metrics(font)
+FontFace::Faces::Faces()
 {
-    font.setFamily(QStringLiteral("DejaVu Sans"));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPixelSize(pixelSize);
-    metrics = QFontMetricsF(font);
-    ascent = metrics.ascent();
-    descent = metrics.descent();
-    height = metrics.height();
-    raw = QRawFont::fromFont(font);
+    gFaces = this;
 }
 
-FontFace& FontFace::OfSize(float size)
+FontFace::Faces::~Faces()
 {
-    static std::unordered_map<int, std::unique_ptr<FontFace>> faces;
-    const int pixels = std::max(1, qRound(size));
-    std::unique_ptr<FontFace>& face = faces[pixels];
+    gFaces = nullptr;
+}
+
+FontFace::FontFace(int pixelSize)
+{
+    fFont.setFamily(QStringLiteral("DejaVu Sans"));
+    fFont.setHintingPreference(QFont::PreferNoHinting);
+    fFont.setPixelSize(pixelSize);
+    const QFontMetricsF metrics(fFont);
+    fAscent = metrics.ascent();
+    fDescent = metrics.descent();
+    fLeading = metrics.leading();
+    fRaw = QRawFont::fromFont(fFont);
+}
+
+FontFace& FontFace::OfSize(int pixelSize)
+{
+    std::unique_ptr<FontFace>& face = gFaces->fFaces[pixelSize];
     if (!face)
-        face = std::make_unique<FontFace>(pixels);
+        face = std::make_unique<FontFace>(pixelSize);
     return *face;
+}
+
+qreal FontFace::Width(const char* text)
+{
+    return Layout(text).width;
+}
+
+// Positions are kept to a sixteenth of a device pixel across and a quarter
+// down, which is finer than the eye can tell and bounds the renderings.
+void FontFace::Paint(
+    QImage& image, qreal dpr, const char* text, QPointF origin, QRgb colour, bool blend)
+{
+    int x = int(std::floor(origin.x())), y = int(std::floor(origin.y()));
+    const int fx = qRound((origin.x() - x) * 16), fy = qRound((origin.y() - y) * 4);
+    x += fx / 16;
+    y += fy / 4;
+    const raster::Mask& mask = Render(Layout(text), dpr, fx % 16, fy % 4);
+    raster::Paint(image, mask, x, y, colour, blend);
 }
 
 FontFace::Text& FontFace::Layout(const char* text)
 {
-    auto found = texts.find(text);
-    if (found != texts.end())
+    auto found = fTexts.find(text);
+    if (found != fTexts.end())
         return found->second;
     // The game draws a few dozen texts; anything beyond is laid out afresh.
-    if (texts.size() >= kMaxTexts)
-        texts.clear();
-    const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromUtf8(text));
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    if (fTexts.size() >= kMaxTexts)
+        fTexts.clear();
+    const QList<quint32> glyphs = fRaw.glyphIndexesForString(QString::fromUtf8(text));
+    const QList<QPointF> advances = fRaw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
     QList<QPointF> positions;
     QPointF at;
     for (const QPointF& advance : advances) {
@@ -53,46 +78,31 @@ FontFace::Text& FontFace::Layout(const char* text)
         at += advance;
     }
     Text laidOut;
-    laidOut.run.setRawFont(raw);
+    laidOut.run.setRawFont(fRaw);
     laidOut.run.setGlyphIndexes(glyphs);
     laidOut.run.setPositions(positions);
     laidOut.width = at.x();
-    return texts.emplace(text, laidOut).first->second;
+    return fTexts.emplace(text, laidOut).first->second;
 }
 
-const raster::Mask& FontFace::Render(Text& laidOut, qreal dpr, int fx, int fy)
+// The text's coverage with its origin at (originX + fx / 16, originY + fy / 4).
+const raster::Mask& FontFace::Render(Text& text, qreal dpr, int fx, int fy)
 {
-    for (const Text::Rendering& r : laidOut.renderings) {
+    for (const Text::Rendering& r : text.renderings) {
         if (r.dpr == dpr && r.fx == fx && r.fy == fy)
             return r.mask;
     }
-    raster::Mask& mask = laidOut.renderings.emplace_back(Text::Rendering {dpr, fx, fy, {}}).mask;
     const int pad = 3;
-    mask.originX = pad;
-    mask.originY = pad + int(std::ceil(ascent * dpr));
-    mask.width = int(std::ceil(laidOut.width * dpr)) + 2 * pad;
-    mask.height = mask.originY + int(std::ceil(descent * dpr)) + pad;
-    Rasterise(laidOut.run, dpr, QPointF(mask.originX + fx / 16.0, mask.originY + fy / 4.0), mask);
-    return mask;
-}
-
-// Draws the glyphs in white on a transparent image; the alpha is the coverage.
-void FontFace::Rasterise(const QGlyphRun& run, qreal dpr, QPointF origin, raster::Mask& mask)
-{
-    QImage coverage(mask.width, mask.height, QImage::Format_ARGB32_Premultiplied);
-    coverage.fill(Qt::transparent);
-    {
-        QPainter painter(&coverage);
-        painter.setRenderHint(QPainter::TextAntialiasing);
+    const int originX = pad, originY = pad + int(std::ceil(fAscent * dpr));
+    const int width = int(std::ceil(text.width * dpr)) + 2 * pad;
+    const int height = originY + int(std::ceil(fDescent * dpr)) + pad;
+    const QPointF origin(originX + fx / 16.0, originY + fy / 4.0);
+    raster::Mask mask = raster::Render(width, height, true, [&](QPainter& painter) {
         painter.setPen(Qt::white);
         painter.scale(dpr, dpr);
-        painter.drawGlyphRun(origin / dpr, run);
-    }
-    mask.alpha.resize(size_t(mask.width) * mask.height);
-    for (int y = 0; y < mask.height; y++) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
-        for (int x = 0; x < mask.width; x++)
-            mask.alpha[size_t(y) * mask.width + x] = uchar(qAlpha(line[x]));
-    }
-    mask.Compile();
+        painter.drawGlyphRun(origin / dpr, text.run);
+    });
+    mask.originX = originX;
+    mask.originY = originY;
+    return text.renderings.emplace_back(Text::Rendering {dpr, fx, fy, std::move(mask)}).mask;
 }

@@ -36,22 +36,6 @@ raster::ShapeCache& Shapes()
     return cache;
 }
 
-// A rectangle on whole device pixels is filled directly.
-bool FillWholePixels(QImage& image, QPointF topLeft, QPointF bottomRight, QRgb colour)
-{
-    const QRectF exact(topLeft, bottomRight);
-    const QRect whole = exact.toAlignedRect();
-    if (QRectF(whole) != exact)
-        return false;
-    const QRect area = whole & image.rect();
-    uchar* bits = image.bits();
-    for (int y = area.top(); y <= area.bottom(); y++) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
-        raster::FillPixels(line + area.left(), area.width(), colour);
-    }
-    return true;
-}
-
 } // namespace
 
 // The image is made from scratch when it is first needed and whenever the
@@ -107,7 +91,7 @@ void BView::Data::Dirty(const QRectF& viewArea)
         widget->update(viewArea.toAlignedRect().adjusted(-2, -2, 3, 3));
 }
 
-void BView::Data::Dirty(const BPoint* points, int count)
+void BView::Data::Dirty(const BPoint* points, int count, qreal pen)
 {
     qreal left = points[0].x, top = points[0].y, right = left, bottom = top;
     for (int i = 1; i < count; i++) {
@@ -116,7 +100,6 @@ void BView::Data::Dirty(const BPoint* points, int count)
         top = std::min(top, qreal(points[i].y));
         bottom = std::max(bottom, qreal(points[i].y));
     }
-    const qreal pen = state.penSize;
     Dirty(QRectF(QPointF(left - pen, top - pen), QPointF(right + pen, bottom + pen)));
 }
 
@@ -229,7 +212,7 @@ void BView::SetDrawingMode(drawing_mode mode)
 
 void BView::SetFontSize(float size)
 {
-    fData->state.face = &FontFace::OfSize(size);
+    fData->state.fontPixels = std::max(1, qRound(size));
 }
 
 void BView::MovePenTo(BPoint where)
@@ -240,14 +223,14 @@ void BView::MovePenTo(BPoint where)
 void BView::GetFontHeight(font_height* height) const
 {
     const FontFace& face = fData->Face();
-    height->ascent = float(face.ascent);
-    height->descent = float(face.descent);
-    height->leading = float(face.metrics.leading());
+    height->ascent = float(face.Ascent());
+    height->descent = float(face.Descent());
+    height->leading = float(face.Leading());
 }
 
 float BView::StringWidth(const char* text) const
 {
-    return float(fData->Face().Layout(text).width);
+    return float(fData->Face().Width(text));
 }
 
 void BView::DrawString(const char* text, BPoint where, escapement_delta* delta)
@@ -264,60 +247,63 @@ void BView::DrawString(const char* text, escapement_delta*)
     QImage& image = fData->Canvas();
     FontFace& face = fData->Face();
     const qreal dpr = image.devicePixelRatio();
-    const QPointF origin(fData->state.pen.x() * dpr, (fData->state.pen.y() + 1) * dpr);
-    int x = int(std::floor(origin.x())), y = int(std::floor(origin.y()));
-    int fx = qRound((origin.x() - x) * 16), fy = qRound((origin.y() - y) * 4);
-    x += fx / 16;
-    y += fy / 4;
-    FontFace::Text& laidOut = face.Layout(text);
-    const raster::Mask& mask = face.Render(laidOut, dpr, fx % 16, fy % 4);
-    raster::Paint(image, mask, x, y, fData->state.high.rgb(), fData->state.mode == B_OP_OVER);
-
-    const qreal width = laidOut.width;
-    fData->Dirty(
-        QRectF(fData->state.pen.x(), fData->state.pen.y() - face.ascent, width, face.height));
+    const QPointF pen = fData->state.pen;
+    face.Paint(image, dpr, text, QPointF(pen.x() * dpr, (pen.y() + 1) * dpr),
+        fData->state.high.rgb(), fData->state.mode == B_OP_OVER);
+    const qreal width = face.Width(text);
+    fData->Dirty(QRectF(pen.x(), pen.y() - face.Ascent(), width, face.Ascent() + face.Descent()));
     fData->state.pen.rx() += width;
 }
 
+// Rectangles and polygons take whole device pixels, those whose centres they
+// cover. Shapes that share their edges, the cells of a board, then leave the
+// same pixels whichever was painted last and however often, at every scale.
+// Lines and text are smoothed.
 void BView::FillRect(BRect rect, pattern)
 {
     QImage& image = fData->Canvas(); // first: its scale decides the device coordinates
     const QPointF topLeft = fData->ToDevice(BPoint(rect.left - 0.5f, rect.top - 0.5f));
     const QPointF bottomRight = fData->ToDevice(BPoint(rect.right + 0.5f, rect.bottom + 0.5f));
+    const QRect area
+        = QRect(QPoint(qCeil(topLeft.x() - 0.5), qCeil(topLeft.y() - 0.5)),
+              QPoint(qCeil(bottomRight.x() - 0.5) - 1, qCeil(bottomRight.y() - 0.5) - 1))
+        & image.rect();
     const QRgb colour = fData->state.high.rgb();
-    if (!FillWholePixels(image, topLeft, bottomRight, colour)) {
-        Shapes().Fill(image,
-            {{topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
-                QPointF(topLeft.x(), bottomRight.y())}},
-            colour);
+    uchar* bits = image.bits();
+    for (int y = area.top(); y <= area.bottom(); y++) {
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
+        raster::FillPixels(line + area.left(), area.width(), colour);
     }
     fData->Dirty(QRectF(rect.left, rect.top, rect.Width() + 1, rect.Height() + 1));
 }
 
 void BView::FillPolygon(const BPoint* points, int32 count, pattern)
 {
-    QImage& image = fData->Canvas();
-    raster::Polygon polygon;
-    for (int32 i = 0; i < count; i++)
-        polygon.push_back(fData->ToDevice(points[i]));
-    Shapes().Fill(image, {polygon}, fData->state.high.rgb());
-    fData->Dirty(points, count);
+    fData->PaintShape(points, count, 0, true, false);
+}
+
+// A pen size of 0 fills the shape.
+void BView::Data::PaintShape(
+    const BPoint* points, int count, qreal penSize, bool closed, bool smooth)
+{
+    QImage& image = Canvas();
+    raster::Shape shape;
+    for (int i = 0; i < count; i++)
+        shape.points.push_back(ToDevice(points[i]));
+    shape.penWidth = penSize * image.devicePixelRatio();
+    shape.closed = closed;
+    shape.smooth = smooth;
+    Shapes().Paint(image, shape, state.high.rgb());
+    Dirty(points, count, penSize);
 }
 
 void BView::StrokePolygon(const BPoint* points, int32 count, bool closed, pattern)
 {
-    QImage& image = fData->Canvas();
-    std::vector<QPointF> device;
-    for (int32 i = 0; i < count; i++)
-        device.push_back(fData->ToDevice(points[i]));
-    const qreal width = fData->state.penSize * image.devicePixelRatio();
-    Shapes().Fill(
-        image, raster::Outline(device.data(), count, closed, width), fData->state.high.rgb());
-    fData->Dirty(points, count);
+    fData->PaintShape(points, count, fData->state.penSize, closed, false);
 }
 
 void BView::StrokeLine(BPoint start, BPoint end, pattern)
 {
     const BPoint points[2] = {start, end};
-    StrokePolygon(points, 2, false);
+    fData->PaintShape(points, 2, fData->state.penSize, false, true);
 }

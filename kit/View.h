@@ -50,6 +50,9 @@ public:
     // Text starts at the left end of the baseline and leaves the pen after it.
     void DrawString(const char* text, BPoint where, escapement_delta* delta = nullptr);
     void DrawString(const char* text, escapement_delta* delta = nullptr);
+    // Rectangles and polygons take the whole device pixels whose centres they
+    // cover, so shapes that share an edge look the same whichever is painted
+    // last, however often. Lines, like text, are smoothed.
     void FillRect(BRect rect, pattern p = B_SOLID_HIGH);
     void FillPolygon(const BPoint* points, int32 count, pattern p = B_SOLID_HIGH);
     void StrokePolygon(

@@ -62,10 +62,10 @@ protected:
     void SetUp() override
     {
         fakerand::Reset(3);
-        window = new BWindow(BRect(100, 100, 680, 440), "board", B_TITLED_WINDOW, B_NOT_RESIZABLE);
-        view = new RecordingView(BRect(0, 0, 580, 340), "myView");
+        window = new BWindow(kWindowFrame, "board", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+        view = new RecordingView(kViewBounds, "myView");
         window->AddChild(view);
-        view->SetViewColor(rgb_color {100, 100, 100, 255});
+        view->SetViewColor(kViewColor);
         KitAccess::BackingImage(view); // the first full Draw
         view->calls.clear();
     }

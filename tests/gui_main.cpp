@@ -1,6 +1,6 @@
 // Entry of the test programs that need the kit: one application object on Qt's
-// offscreen platform, optionally at scale 2 (--scale=2), and a watch on every
-// warning Qt prints.
+// offscreen platform, optionally at another scale (--scale=1.25, say), and a
+// watch on every warning Qt prints.
 
 #include <gtest/gtest.h>
 
@@ -43,9 +43,9 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     for (int i = 1; i < argc; i++) {
-        if (std::strcmp(argv[i], "--scale=2") == 0) {
-            setenv("QT_SCALE_FACTOR", "2", 1);
-            gScale = 2;
+        if (std::strncmp(argv[i], "--scale=", 8) == 0) {
+            setenv("QT_SCALE_FACTOR", argv[i] + 8, 1);
+            gScale = std::atof(argv[i] + 8);
         }
     }
     // Qt warns when it has no runtime directory, as under a bare test runner.

@@ -20,7 +20,8 @@ TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
     ClickCell(Board::Player, 9, 24, 0); // 576
     EXPECT_EQ(view->placementState, 1);
     EXPECT_EQ(view->previewCell, 9);
-    Click(145 - 16.9, 180 + 16.9); // d² = 571.2, fractional clicks count
+    const CellPoint centre = tavview::CellCenter(Board::Player, 9);
+    Click(centre.x - 16.9, centre.y + 16.9); // d² = 571.2, fractional clicks count
     EXPECT_EQ(view->previewCell, 9);
     EXPECT_EQ(view->placementState, 0) << "a second click on the preview confirms it";
 }
@@ -34,7 +35,7 @@ TEST_F(InputTest, OccupiedCellsAndTheComputersBoardIgnoreClicks)
     ClickCell(Board::Player, taken);
     for (int cell = 0; cell < kCellCount; cell++)
         ClickCell(Board::Computer, cell);
-    Click(kOfferSpotBounds.left + 34, kOfferSpotBounds.top + 30);
+    Click(kOfferSpot.x, kOfferSpot.y);
     EXPECT_EQ(view->placementState, 0);
     EXPECT_TRUE(view->calls.empty());
 }
@@ -48,9 +49,10 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
         std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 4), tile, false)});
     {
         const Pixels p(view);
-        EXPECT_TRUE(p.Is(290 - 22, 300, 200, 200, 200)) << "the offer spot is erased";
-        EXPECT_TRUE(p.Is(256, 270, 200, 200, 200));
-        EXPECT_TRUE(p.Is(324, 330, 200, 200, 200));
+        EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
+            << "the offer spot is erased";
+        EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y - kHexHalfHeight, 200, 200, 200));
+        EXPECT_TRUE(p.Is(260, 270, 150, 150, 150)) << "a neighbour's outline stays";
     }
 
     view->calls.clear();
@@ -64,7 +66,8 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     // While previewing, clicks between cells, on the computer's board or on a
     // taken cell change and paint nothing.
     view->calls.clear();
-    Click(145, 150); // halfway between cells 8 and 9
+    const CellPoint below = tavview::CellCenter(Board::Player, 8);
+    Click(below.x, below.y + kHexHalfHeight); // on the edge between cells 8 and 9
     ClickCell(Board::Computer, 13);
     EXPECT_TRUE(view->calls.empty());
     EXPECT_EQ(view->previewCell, 13);
@@ -74,10 +77,10 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     EXPECT_EQ(view->computerBoard[computerCell], tile);
     const std::vector<PaintCall> expected = {
         TileCall(tavview::CellCenter(Board::Player, 13), tile, true),
-        ScoreCall({9, 330}, view->playerScore, false),
+        ScoreCall(kPlayerScoreSpot, view->playerScore, false),
         TileCall(tavview::CellCenter(Board::Computer, computerCell), tile, true),
-        ScoreCall({571, 330}, view->computerScore, true),
-        TileCall({290, 300}, view->currentTile, true),
+        ScoreCall(kComputerScoreSpot, view->computerScore, true),
+        TileCall(kOfferSpot, view->currentTile, true),
     };
     EXPECT_EQ(view->calls, expected);
 }
@@ -108,7 +111,7 @@ protected:
     void SetUp() override
     {
         fakerand::Reset(9);
-        window = new tavwindow(BRect(100, 100, 680, 440));
+        window = new tavwindow(kWindowFrame);
         board = window->boardView;
         KitAccess::BackingImage(board);
     }
@@ -145,9 +148,12 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
         ASSERT_EQ(board->playerBoard[cell] + board->computerBoard[cell], 0);
 
     const Pixels p(board);
-    EXPECT_TRUE(p.Is(43 - 22, 180 + 60, 100, 100, 100)) << "the previewed cell is empty again";
-    EXPECT_TRUE(p.Is(145 - 22, 60, 100, 100, 100));
-    EXPECT_TRUE(p.Is(290 - 22, 300, 0, 0, 0)) << "a new tile on offer";
+    const CellPoint previewed = tavview::CellCenter(Board::Player, 2);
+    EXPECT_TRUE(p.Is(previewed.x - 22, previewed.y, 100, 100, 100))
+        << "the previewed cell is empty again";
+    const CellPoint top = tavview::CellCenter(Board::Player, 7);
+    EXPECT_TRUE(p.Is(top.x - 22, top.y, 100, 100, 100));
+    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 0, 0, 0)) << "a new tile on offer";
     const InkBox left = FindInk(p, 0, 301, 80, 336);
     board->SetFontSize(24);
     EXPECT_LE(left.right - left.left + 1, board->StringWidth("0") + 1) << "one digit: 0";

@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr CellPoint kOffer = {290, 300};
-constexpr CellPoint kLeftScore = {9, 330};
-constexpr CellPoint kRightScore = {571, 330};
-
 // Checks one painted cell: ground, the three stripe colours away from the
 // numbers, and the outline.
 void ExpectCell(const Pixels& p, CellPoint c, int tile, bool placed)
@@ -56,25 +52,25 @@ TEST_F(PaintTest, StartOfAGameShowsEmptyBoardsTheTileOnOfferAndZeroScores)
 {
     view->Draw(BRect(0, 0, -1, -1));
     const Pixels p(view);
-    EXPECT_TRUE(p.Is(290, 100, 200, 200, 200));
-    EXPECT_TRUE(p.Is(0, 339, 200, 200, 200));
-    EXPECT_TRUE(p.Is(580, 340, 200, 200, 200));
+    EXPECT_TRUE(p.Is(kOfferSpot.x, 100, 200, 200, 200));
+    EXPECT_TRUE(p.Is(0, int(kViewBounds.bottom) - 1, 200, 200, 200));
+    EXPECT_TRUE(p.Is(int(kViewBounds.right), int(kViewBounds.bottom), 200, 200, 200));
     for (int cell = 0; cell < kCellCount; cell++) {
         ExpectCell(p, tavview::CellCenter(Board::Player, cell), 0, false);
         ExpectCell(p, tavview::CellCenter(Board::Computer, cell), 0, false);
     }
-    ExpectCell(p, kOffer, view->currentTile, true);
+    ExpectCell(p, kOfferSpot, view->currentTile, true);
 
     const InkBox left = FindInk(p, 0, 301, 80, 336);
     ASSERT_FALSE(left.Empty());
-    EXPECT_GE(left.left, 9);
-    EXPECT_LE(left.left, 12);
-    EXPECT_EQ(left.bottom, 330);
+    EXPECT_GE(left.left, kPlayerScoreSpot.x);
+    EXPECT_LE(left.left, kPlayerScoreSpot.x + 3);
+    EXPECT_EQ(left.bottom, kPlayerScoreSpot.y);
     const InkBox right = FindInk(p, 500, 301, 580, 336);
     ASSERT_FALSE(right.Empty());
-    EXPECT_LE(right.right, 571);
-    EXPECT_GE(right.right, 567);
-    EXPECT_EQ(right.bottom, 330);
+    EXPECT_LE(right.right, kComputerScoreSpot.x);
+    EXPECT_GE(right.right, kComputerScoreSpot.x - 4);
+    EXPECT_EQ(right.bottom, kComputerScoreSpot.y);
 }
 
 TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
@@ -89,8 +85,9 @@ TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
     ExpectCell(p, tavview::CellCenter(Board::Player, 9), 1, true);
     ExpectCell(p, tavview::CellCenter(Board::Computer, 0), 27, true);
     ExpectCell(p, tavview::CellCenter(Board::Player, 4), 14, false);
-    EXPECT_TRUE(p.Is(kOffer.x - 22, kOffer.y, 200, 200, 200)) << "the offer spot stays empty";
-    EXPECT_TRUE(p.Is(kOffer.x, kOffer.y, 200, 200, 200));
+    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
+        << "the offer spot stays empty";
+    EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y, 200, 200, 200));
 }
 
 TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
@@ -130,15 +127,15 @@ TEST_F(PaintTest, DrawPaintsEverythingInOrder)
     for (int cell = 0; cell < kCellCount; cell++)
         expected.push_back(
             TileCall(tavview::CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
-    expected.push_back(ScoreCall(kLeftScore, 0, false));
-    expected.push_back(ScoreCall(kRightScore, 0, true));
+    expected.push_back(ScoreCall(kPlayerScoreSpot, 0, false));
+    expected.push_back(ScoreCall(kComputerScoreSpot, 0, true));
     EXPECT_EQ(view->calls, expected);
 
     view->calls.clear();
     view->placementState = 0;
     view->Draw(BRect());
     ASSERT_EQ(view->calls.size(), 41u);
-    EXPECT_EQ(view->calls[38], TileCall(kOffer, view->currentTile, true));
+    EXPECT_EQ(view->calls[38], TileCall(kOfferSpot, view->currentTile, true));
 }
 
 // Ink of the result message, between the boards' lowest cells.
@@ -162,52 +159,54 @@ TEST_F(PaintTest, TheResultMessageReplacesTheTileOnOffer)
     view->Draw(BRect());
     InkBox ink = ResultInk(view);
     ASSERT_FALSE(ink.Empty());
-    EXPECT_EQ(ink.bottom, 330);
-    EXPECT_NEAR((ink.left + ink.right) / 2.0, 290, 2);
+    EXPECT_EQ(ink.bottom, kResultSpot.y);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, kResultSpot.x, 2);
     EXPECT_NEAR(ink.right - ink.left + 1, winWidth, 3) << "a tie is shown as a win";
 
     view->playerScore = 11;
     view->computerScore = 12;
     view->Draw(BRect());
     ink = ResultInk(view);
-    EXPECT_NEAR((ink.left + ink.right) / 2.0, 290, 2);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, kResultSpot.x, 2);
     EXPECT_NEAR(ink.right - ink.left + 1, loseWidth, 3);
 }
 
 TEST_F(PaintTest, ANarrowerScoreLeavesNoOldDigits)
 {
-    view->DrawScore(456, kRightScore.x, kRightScore.y, true);
-    view->DrawScore(7, kRightScore.x, kRightScore.y, true);
-    view->DrawScore(456, kLeftScore.x, kLeftScore.y, false);
-    view->DrawScore(1, kLeftScore.x, kLeftScore.y, false);
+    view->DrawScore(456, kComputerScoreSpot.x, kComputerScoreSpot.y, true);
+    view->DrawScore(7, kComputerScoreSpot.x, kComputerScoreSpot.y, true);
+    view->DrawScore(456, kPlayerScoreSpot.x, kPlayerScoreSpot.y, false);
+    view->DrawScore(1, kPlayerScoreSpot.x, kPlayerScoreSpot.y, false);
     view->SetFontSize(24);
     const Pixels p(view);
     const InkBox right = FindInk(p, 470, 301, 580, 336);
-    EXPECT_GE(right.left, 571 - view->StringWidth("7") - 1);
+    EXPECT_GE(right.left, kComputerScoreSpot.x - view->StringWidth("7") - 1);
     const InkBox left = FindInk(p, 0, 301, 100, 336);
-    EXPECT_LE(left.right, 9 + view->StringWidth("1") + 1);
+    EXPECT_LE(left.right, kPlayerScoreSpot.x + view->StringWidth("1") + 1);
 }
 
 TEST_F(PaintTest, AScoreTooLongForItsBufferIsCutShort)
 {
-    view->DrawScore(-2147483647 - 1, kRightScore.x, kRightScore.y, true);
+    view->DrawScore(-2147483647 - 1, kComputerScoreSpot.x, kComputerScoreSpot.y, true);
     EXPECT_FALSE(FindInk(Pixels(view), 300, 300, 580, 336).Empty());
 }
 
 TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
 {
-    auto* window = new tavwindow(BRect(100, 100, 680, 440));
+    auto* window = new tavwindow(kWindowFrame);
     QWidget* top = KitAccess::WidgetOf(window);
     EXPECT_EQ(top->windowTitle(), "Tavrin");
-    EXPECT_EQ(top->minimumSize(), QSize(581, 341));
-    EXPECT_EQ(top->maximumSize(), QSize(581, 341));
+    const QSize content(int(kViewBounds.Width()) + 1, int(kViewBounds.Height()) + 1);
+    EXPECT_EQ(top->minimumSize(), content);
+    EXPECT_EQ(top->maximumSize(), content);
     QWidget* board = top->findChild<QWidget*>("myView", Qt::FindDirectChildrenOnly);
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->geometry(), QRect(0, 0, 581, 341));
+    EXPECT_EQ(board->geometry(), QRect(QPoint(0, 0), content));
     EXPECT_EQ(top->findChild<QWidget*>("menubar", Qt::FindDirectChildrenOnly), nullptr);
     auto* bar = board->findChild<QMenuBar*>("menubar", Qt::FindDirectChildrenOnly);
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->geometry(), QRect(0, 0, 581, 20));
+    EXPECT_EQ(bar->geometry(),
+        QRect(0, 0, int(kMenuBarFrame.Width()) + 1, int(kMenuBarFrame.Height()) + 1));
     EXPECT_EQ(window->boardView->tilesPlaced, 0);
     EXPECT_GE(window->boardView->currentTile, 1);
 
@@ -238,7 +237,7 @@ namespace {
 class CodeRecorder : public tavwindow {
 public:
     CodeRecorder()
-        : tavwindow(BRect(100, 100, 680, 440))
+        : tavwindow(kWindowFrame)
     {
     }
     void MessageReceived(BMessage* message) override { codes.push_back(message->what); }

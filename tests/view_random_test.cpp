@@ -1,6 +1,6 @@
-// Thousands of whole games played through MouseDown with clicks anywhere in
-// the view and New Game commands in between, checking the game record after
-// every click.
+// Whole games played through MouseDown with clicks anywhere in the view and
+// New Game commands in between: thousands of them checking the game record
+// after every click, and fewer checking what the view shows.
 
 #include <Message.h>
 
@@ -42,6 +42,21 @@ std::string Broken(const tavgame& game)
     return problem.str();
 }
 
+// Most clicks aim near a cell, often the previewed one so that games move on;
+// the rest land anywhere in the view.
+BPoint RandomClick(std::mt19937& random, const tavview& view)
+{
+    const unsigned kind = random() % 10;
+    if (kind < 2)
+        return BPoint(float(random() % int(kViewBounds.right * 10)) / 10,
+            float(random() % int(kViewBounds.bottom * 10)) / 10);
+    const bool preview = kind < 7 && view.placementState == 1;
+    const Board board = preview || random() % 5 ? Board::Player : Board::Computer;
+    const CellPoint c
+        = tavview::CellCenter(board, preview ? view.previewCell : int(random() % kCellCount));
+    return BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
+}
+
 TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
 {
     if (RequestedScale() != 1)
@@ -49,28 +64,15 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
     const unsigned seed = std::random_device()();
     std::mt19937 random(seed);
     fakerand::Reset(seed);
-    auto* window = new tavwindow(BRect(100, 100, 680, 440));
+    auto* window = new tavwindow(kWindowFrame);
     tavview* view = window->boardView;
     KitAccess::BackingImage(view);
 
     int games = 0;
     long clicks = 0;
     while (games < 10000) {
-        // Most clicks aim near a cell, often the previewed one so that games
-        // move on; the rest land anywhere in the view.
-        BPoint where;
-        const unsigned kind = random() % 10;
-        if (kind < 2) {
-            where = BPoint(float(random() % 5810) / 10, float(random() % 3410) / 10);
-        } else {
-            const bool preview = kind < 7 && view->placementState == 1;
-            const Board board = preview || random() % 5 ? Board::Player : Board::Computer;
-            const CellPoint c = tavview::CellCenter(
-                board, preview ? view->previewCell : int(random() % kCellCount));
-            where = BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
-        }
         const bool wasOver = view->IsGameOver();
-        view->MouseDown(where);
+        view->MouseDown(RandomClick(random, *view));
         clicks++;
         if (!wasOver && view->IsGameOver())
             games++;
@@ -82,6 +84,67 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
         ASSERT_TRUE(problem.empty())
             << problem << "after click " << clicks << " (seed " << seed << ")";
     }
+    delete window;
+}
+
+// Where two images differ, in view pixels; empty when they are the same.
+std::string Difference(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return "the image changed its size";
+    const qreal s = shown.devicePixelRatio();
+    for (int y = 0; y < shown.height(); y++) {
+        const QRgb* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        const QRgb* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < shown.width(); x++) {
+            if (a[x] != b[x]) {
+                std::ostringstream where;
+                where << "view pixel (" << int(x / s) << ", " << int(y / s) << ") shows "
+                      << std::hex << (a[x] & 0xffffff) << " for " << (b[x] & 0xffffff);
+                return where.str();
+            }
+        }
+    }
+    return "";
+}
+
+// A click repaints only what it changes, yet leaves exactly what a full Draw
+// of the record would paint: no old ink, no cut outlines, at any scale.
+TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
+{
+    const unsigned seed = std::random_device()();
+    std::mt19937 random(seed);
+    fakerand::Reset(seed);
+    auto* window = new tavwindow(kWindowFrame);
+    tavview* view = window->boardView;
+    KitAccess::BackingImage(view);
+    // Draw repaints every pixel it ever paints, so one view serves as a fresh
+    // one for every comparison.
+    auto* reference = new tavwindow(kWindowFrame);
+    tavview* fresh = reference->boardView;
+
+    int clicks = 0;
+    std::string problem;
+    auto compare = [&] {
+        static_cast<tavgame&>(*fresh) = *view;
+        fresh->Draw(BRect(0, 0, -1, -1));
+        problem = Difference(KitAccess::BackingImage(view), KitAccess::BackingImage(fresh));
+        return problem.empty();
+    };
+    for (int games = 0; games < 12 && compare();) {
+        if (random() % 97 == 0 || (view->IsGameOver() && random() % 4 == 0)) {
+            BMessage newGame('rset');
+            window->MessageReceived(&newGame);
+            continue;
+        }
+        const bool wasOver = view->IsGameOver();
+        view->MouseDown(RandomClick(random, *view));
+        clicks++;
+        games += !wasOver && view->IsGameOver();
+    }
+    EXPECT_EQ(problem, "") << "after click " << clicks << " at scale " << RequestedScale()
+                           << " (seed " << seed << ")";
+    delete reference;
     delete window;
 }
 

@@ -111,8 +111,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 uint32_t PixelAt(int x, int y)
 {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(gConnection)).data;
-    const auto cookie = xcb_get_image(gConnection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                                      int16_t(x), int16_t(y), 1, 1, ~0u);
+    const auto cookie = xcb_get_image(
+        gConnection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, int16_t(x), int16_t(y), 1, 1, ~0u);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(gConnection, cookie, nullptr);
     uint32_t pixel = 0;
     if (reply) {

@@ -10,7 +10,7 @@
 void tavview::Draw(BRect)
 {
     SetHighColor(ToRgb(kBackgroundColor));
-    FillRect(BRect(0, 0, 580, 340), B_SOLID_HIGH);
+    FillRect(kViewBounds, B_SOLID_HIGH);
     for (int cell = 0; cell < kCellCount; cell++)
         DrawCell(Board::Player, cell, playerBoard[cell], playerBoard[cell] != 0);
     if (placementState == 1)
@@ -40,7 +40,8 @@ void tavview::DrawResult()
 }
 
 // The field is erased first, as wide as the widest score that can occur, so a
-// score can be repainted on its own.
+// score can be repainted on its own. Smoothed digits reach below the
+// baseline, so the field reaches down by the font's descent.
 void tavview::DrawScore(int32 value, int32 x, int32 y, bool alignRight)
 {
     char text[10];
@@ -49,12 +50,13 @@ void tavview::DrawScore(int32 value, int32 x, int32 y, bool alignRight)
     font_height height;
     GetFontHeight(&height);
     const float top = y - height.ascent;
+    const float bottom = y + height.descent;
 
     SetHighColor(ToRgb(kBackgroundColor));
     if (alignRight)
-        FillRect(BRect(x - StringWidth("555555"), top, x, y), B_SOLID_HIGH);
+        FillRect(BRect(x - StringWidth("555555"), top, x, bottom), B_SOLID_HIGH);
     else
-        FillRect(BRect(x, top, x + StringWidth("555"), y), B_SOLID_HIGH);
+        FillRect(BRect(x, top, x + StringWidth("555"), bottom), B_SOLID_HIGH);
 
     SetHighColor(ToRgb(kTextColor));
     MovePenTo(alignRight ? BPoint(x - StringWidth(text), y) : BPoint(x, y));

@@ -38,8 +38,7 @@ void tavview::ClickCell(int16 cell)
 
 void tavview::StartPreview(int16 cell)
 {
-    SetHighColor(ToRgb(kBackgroundColor));
-    FillRect(kOfferSpotBounds, B_SOLID_HIGH);
+    EraseOffer();
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
     placementState = 1;
@@ -50,6 +49,18 @@ void tavview::MovePreview(int16 cell)
     DrawCell(Board::Player, previewCell, 0, false);
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
+}
+
+// The tile's bounding box would also take the ends of two neighbouring cells'
+// outlines; a slightly larger hexagon takes the whole tile and only background
+// around it, so the spot looks as it does when the board is painted afresh.
+void tavview::EraseOffer()
+{
+    BPoint corners[6];
+    HexagonCorners(kOfferSpot.x, kOfferSpot.y, kHexHalfWidth + kOfferEraseMargin,
+        kHexHalfHeight + kOfferEraseMargin, corners);
+    SetHighColor(ToRgb(kBackgroundColor));
+    FillPolygon(corners, 6, B_SOLID_HIGH);
 }
 
 // The computer's cell painted is the one chosen when the tile was dealt.

@@ -2,21 +2,10 @@
 
 #include <View.h>
 
+#include "layout.h"
 #include "tavgame.h"
 
 enum class Board { Player, Computer };
-
-struct CellPoint {
-    int32 x;
-    int32 y;
-};
-
-// Screen places shared by the full repaint and the repaints after a click.
-inline constexpr CellPoint kOfferSpot = {290, 300};
-inline constexpr BRect kOfferSpotBounds(256, 270, 324, 330);
-inline constexpr CellPoint kPlayerScoreSpot = {9, 330};     // where the text starts
-inline constexpr CellPoint kComputerScoreSpot = {571, 330}; // where the text ends
-inline constexpr CellPoint kResultSpot = {290, 330};        // centre of the baseline
 
 // The board view: both boards, the tile on offer and the scores, painted from
 // the game record it carries, and the mouse play on the player's board.
@@ -36,10 +25,14 @@ public:
 
     // Pixel centre of a cell; painting and hit testing both go by it.
     static CellPoint CellCenter(Board board, int cell);
+    // The corners of a hexagon like a cell's, left corner first, then clockwise.
+    static void HexagonCorners(
+        int32 x, int32 y, int32 halfWidth, int32 halfHeight, BPoint* corners);
 
 private:
     void DrawCell(Board board, int cell, int16 tile, bool placed);
     void DrawResult();
+    void EraseOffer();
     void ClickCell(int16 cell);
     void StartPreview(int16 cell);
     void MovePreview(int16 cell);

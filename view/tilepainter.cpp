@@ -11,9 +11,6 @@ struct Offset {
     int32 dy;
 };
 
-// Flat-topped, 68 wide and 60 high; left corner first, then clockwise.
-constexpr Offset kHexagon[6] = {{-34, 0}, {-17, -30}, {17, -30}, {34, 0}, {17, 30}, {-17, 30}};
-
 // Each stripe joins the midpoints of two opposite edges, along the direction
 // of the lines it scores in.
 constexpr Offset kStripeFrom[3] = {{-25, 15}, {0, 30}, {-25, -15}};
@@ -27,11 +24,19 @@ BPoint At(int32 x, int32 y, Offset offset)
 
 } // namespace
 
+// Flat-topped: the top and bottom edges are half the width long.
+void tavview::HexagonCorners(int32 x, int32 y, int32 halfWidth, int32 halfHeight, BPoint* corners)
+{
+    const int32 w = halfWidth, h = halfHeight;
+    const Offset offsets[6] = {{-w, 0}, {-w / 2, -h}, {w / 2, -h}, {w, 0}, {w / 2, h}, {-w / 2, h}};
+    for (int i = 0; i < 6; i++)
+        corners[i] = At(x, y, offsets[i]);
+}
+
 void tavview::DrawTile(int32 x, int32 y, int16 tile, bool placed)
 {
     BPoint corners[6];
-    for (int i = 0; i < 6; i++)
-        corners[i] = At(x, y, kHexagon[i]);
+    HexagonCorners(x, y, kHexHalfWidth, kHexHalfHeight, corners);
     SetHighColor(ToRgb(placed ? kPlacedTileColor : kEmptyCellColor));
     FillPolygon(corners, 6, B_SOLID_HIGH);
 

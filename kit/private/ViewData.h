@@ -24,16 +24,12 @@ struct BView::Data {
         qreal penSize = 1;
         drawing_mode mode = B_OP_COPY;
         QPointF pen;
-        FontFace* face = nullptr; // the platform's 12 pixels until a size is set
+        int fontPixels = 12; // the platform's default size until one is set
     } state;
 
-    // Views that never draw text, the menu bar among them, never load a font.
-    FontFace& Face()
-    {
-        if (!state.face)
-            state.face = &FontFace::OfSize(12);
-        return *state.face;
-    }
+    // Looked up on every use and never kept: views that never draw text, the
+    // menu bar among them, never load a font.
+    FontFace& Face() const { return FontFace::OfSize(state.fontPixels); }
 
     explicit Data(BView* owner)
         : view(owner)
@@ -47,5 +43,6 @@ struct BView::Data {
     // A point in view coordinates as a position on the image.
     QPointF ToDevice(BPoint p) const;
     void Dirty(const QRectF& viewArea);
-    void Dirty(const BPoint* points, int count);
+    void Dirty(const BPoint* points, int count, qreal pen);
+    void PaintShape(const BPoint* points, int count, qreal penSize, bool closed, bool smooth);
 };

@@ -10,13 +10,13 @@
 #include <QImage>
 #include <QPointF>
 
-#include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
-namespace raster {
+class QPainter;
 
-using Polygon = std::vector<QPointF>;
+namespace raster {
 
 struct Mask {
     // A row's run of pixels; solid runs are wholly covered.
@@ -31,17 +31,11 @@ struct Mask {
     int originY = 0;
     std::vector<uchar> alpha;
     std::vector<Run> runs;
-
-    // Finds the runs once alpha is filled in.
-    void Compile();
 };
 
-// The coverage of the union of the polygons, with the mask's top left at the
-// device origin.
-Mask Cover(const std::vector<Polygon>& polygons);
-
-// A path of straight segments as polygons: width wide, flat ends, bevelled corners.
-std::vector<Polygon> Outline(const QPointF* points, int count, bool closed, qreal width);
+// Makes a mask of the given size from what the painter function paints in
+// opaque white on a transparent canvas, anti-aliased where smooth.
+Mask Render(int width, int height, bool smooth, const std::function<void(QPainter&)>& paint);
 
 // Sets a row of pixels to one colour.
 void FillPixels(QRgb* pixels, int count, QRgb colour);
@@ -50,13 +44,22 @@ void FillPixels(QRgb* pixels, int count, QRgb colour);
 // pixels at least half covered take the colour and the others stay as they are.
 void Paint(QImage& image, const Mask& mask, int x, int y, QRgb colour, bool blend);
 
+// A filled polygon, or with a pen width a path of straight segments that
+// wide, with flat ends and bevelled corners. A smooth shape is anti-aliased;
+// any other takes the whole pixels whose centres it covers.
+struct Shape {
+    std::vector<QPointF> points;
+    qreal penWidth = 0;
+    bool closed = true;
+    bool smooth = false;
+};
+
 // Masks of shapes already drawn, by their form and their position within a
 // device pixel.
 class ShapeCache {
 public:
-    // Paints the union of the polygons, rasterising it only the first time
-    // this form comes up.
-    void Fill(QImage& image, const std::vector<Polygon>& polygons, QRgb colour);
+    // Paints the shape, rasterising it only the first time this form comes up.
+    void Paint(QImage& image, const Shape& shape, QRgb colour);
 
 private:
     std::map<std::vector<qreal>, Mask> fMasks;

@@ -1,0 +1,44 @@
+#pragma once
+
+// Where everything lies on the board view, in view pixels, origin at the top
+// left. The window, the painting, the hit test and the tests all go by this.
+
+#include <GraphicsDefs.h>
+#include <Rect.h>
+
+struct CellPoint {
+    int32 x;
+    int32 y;
+};
+
+// The window's frame on the screen; its content, the board view, is the same
+// size at the origin.
+inline constexpr BRect kWindowFrame(100, 100, 680, 440);
+inline constexpr BRect kViewBounds(0, 0, 580, 340);
+// The menu bar lies over the top rows of the board view.
+inline constexpr BRect kMenuBarFrame(0, 0, 580, 19);
+// What shows of the view before it first draws.
+inline constexpr rgb_color kViewColor = {100, 100, 100, 255};
+
+// A cell is a flat-topped hexagon this many pixels either side of its centre.
+inline constexpr int32 kHexHalfWidth = 34;
+inline constexpr int32 kHexHalfHeight = 30;
+
+// The centre cells of the two boards. A column unit is half the top edge of a
+// hexagon across, a row unit half a hexagon's height down.
+inline constexpr CellPoint kPlayerBoardCentre = {145, 180};
+inline constexpr CellPoint kComputerBoardCentre = {435, 180};
+inline constexpr int32 kColumnUnit = kHexHalfWidth / 2;
+inline constexpr int32 kRowUnit = kHexHalfHeight;
+
+// The tile on offer stands between the boards. Taking it away erases a
+// hexagon this much larger, which takes its smoothed edge too but stays clear
+// of the neighbouring cells' outlines.
+inline constexpr CellPoint kOfferSpot = {290, 300};
+inline constexpr int32 kOfferEraseMargin = 4;
+
+// Scores at the boards' outer lower corners, and the result message between
+// the boards, all on one baseline.
+inline constexpr CellPoint kPlayerScoreSpot = {9, 330};     // where the text starts
+inline constexpr CellPoint kComputerScoreSpot = {571, 330}; // where the text ends
+inline constexpr CellPoint kResultSpot = {290, 330};        // centre of the baseline
