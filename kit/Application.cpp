@@ -4,66 +4,38 @@
 #include <QByteArray>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <xcb/xcb.h>
+#include <optional>
 
 #include "AppDefs.h"
 #include "FontFace.h"
 #include "Message.h"
+#include "StartGuard.h"
 #include "Window.h"
 
 BApplication* be_app = nullptr;
-
-namespace {
-
-// Qt aborts when its platform cannot start; check the X display first so that
-// a missing display is a plain error. Other platforms chosen through
-// QT_QPA_PLATFORM, and Wayland sessions, are left to Qt.
-bool DisplayAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
-}
-
-// The four-character code and the program's name make a reverse-DNS style
-// id in the manner of the signature's "application/x-vnd.<code>" tradition:
-// "x-vnd.dcwt.tavrin". The desktop entry and AppStream files carry it.
-QString DesktopId(uint32 signature)
-{
-    const char code[5]
-        = {char(signature >> 24), char(signature >> 16), char(signature >> 8), char(signature), 0};
-    return QStringLiteral("x-vnd.%1.%2")
-        .arg(QString::fromLatin1(code), QString::fromLocal8Bit(program_invocation_short_name));
-}
-
-} // namespace
 
 struct BApplication::Data {
     // Qt keeps references to these for the application's whole life. It is
     // given the program's name and nothing else to parse.
     int argc = 1;
     char* argv[2] = {program_invocation_short_name, nullptr};
+    std::optional<StartGuard> guard {std::in_place};
     QApplication app {argc, argv};
     // Declared after the application, so the fonts go first.
     FontFace::Faces faces;
 };
 
-BApplication::BApplication(uint32 signature)
+// The desktop knows the program by a reverse-DNS id, which the build gives;
+// the four-character signature stays the application's own. Wayland takes
+// the id as the app id, X11 the application name as the window class.
+BApplication::BApplication(uint32)
     : BLooper("application")
+    , fData(new Data)
 {
-    if (!DisplayAvailable()) {
-        std::fprintf(stderr, "%s: cannot open display\n", program_invocation_short_name);
-        std::exit(1);
-    }
-    fData.reset(new Data);
-    QGuiApplication::setDesktopFileName(DesktopId(signature));
+    fData->guard->RequireScreen();
+    fData->guard.reset();
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(KIT_DESKTOP_ID));
     QGuiApplication::setQuitOnLastWindowClosed(false);
     be_app = this;
 }

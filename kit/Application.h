@@ -11,9 +11,8 @@ class BWindow;
 // the event loop that serves every window.
 class BApplication : public BLooper {
 public:
-    // The signature is a four-character code; with the program's name it
-    // becomes the desktop application id "x-vnd.<code>.<name>". Exits with status 1 and a message
-    // on stderr where no display can be opened.
+    // The signature is a four-character code. Exits with status 1 and a
+    // one-line message on stderr where no display can be opened.
     explicit BApplication(uint32 signature);
     ~BApplication() override;
 

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "tables.h"
+#include "wayland_session.h"
 #include "x_session.h"
 
 using namespace xsession;
@@ -265,7 +266,9 @@ TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
 TEST_F(EndToEnd, TheWindowIsNamedForTheDesktopAndFixedInSize)
 {
     // The desktop entry's StartupWMClass finds the window by its class.
-    EXPECT_EQ(TextProperty(std::stoul(window), "WM_CLASS"), std::string("tavrin\0tavrin\0", 14));
+    const std::string id = TAVRIN_APP_ID;
+    EXPECT_EQ(
+        TextProperty(std::stoul(window), "WM_CLASS"), "tavrin" + std::string(1, '\0') + id + '\0');
     EXPECT_EQ(TextProperty(std::stoul(window), "WM_NAME"), "Tavrin");
     // Window managers read the fixed size from the size hints: minimum and
     // maximum are both the content's 581 x 341.
@@ -327,15 +330,91 @@ TEST_F(EndToEnd, WithTheAboutBoxOpenQuittingWaitsForIt)
     ExpectCleanExit();
 }
 
-TEST(NoDisplay, SaysSoAndExitsWithStatusOne)
+// Without a usable window system the game says in one line what is missing
+// and ends with status 1, instead of Qt's abort.
+TEST(NoDisplay, SaysWhatIsMissingInOneLineAndExitsWithStatusOne)
 {
-    for (const char* display : {"-", ":97"}) {
-        Game game(display);
+    const std::optional<std::string> unset;
+    const struct {
+        Environment changes;
+        std::string missing;
+    } cases[] = {
+        {{{"DISPLAY", unset}}, "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+        {{{"DISPLAY", ":9999"}}, "no X server at :9999"},
+        {{{"DISPLAY", unset}, {"WAYLAND_DISPLAY", "nowhere"}}, "no Wayland compositor at /"},
+        {{{"DISPLAY", unset}, {"QT_QPA_PLATFORM", "xcb"}}, "DISPLAY is not set"},
+        {{{"QT_QPA_PLATFORM", "wayland"}}, "no Wayland compositor at /"},
+        {{{"QT_QPA_PLATFORM", "nonsense"}}, "the window system \"nonsense\""},
+        {{{"DISPLAY", unset}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/nowhere"}},
+            "XDG_RUNTIME_DIR is not a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.missing);
+        Game game(c.changes);
         int status = -1;
         ASSERT_TRUE(game.WaitExit(&status));
-        EXPECT_EQ(status, 1) << display;
-        EXPECT_EQ(game.Stderr(), "tavrin: cannot open display\n") << display;
+        EXPECT_EQ(status, 1);
+        const std::string said = game.Stderr();
+        EXPECT_EQ(said.rfind("tavrin: cannot open display: ", 0), 0u) << said;
+        EXPECT_NE(said.find(c.missing), std::string::npos) << said;
+        EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line: " << said;
     }
+}
+
+// Finds the board view on a screenshot by the rows under the menu bar, which
+// are background from edge to edge; (-1, -1) when there is none.
+QPoint FindBoard(const QImage& shot)
+{
+    for (int y = 0; y < shot.height(); y++) {
+        int run = 0;
+        for (int x = 0; x < shot.width(); x++) {
+            run = shot.pixelColor(x, y) == kBackground ? run + 1 : 0;
+            if (run == 581)
+                return QPoint(x - 580, y - 20);
+        }
+    }
+    return QPoint(-1, -1);
+}
+
+// A new game: 38 empty cells, a tile on offer and background between.
+bool ShowsANewGame(const QImage& shot)
+{
+    const QPoint board = FindBoard(shot);
+    if (board.x() < 0)
+        return false;
+    auto at = [&](int x, int y) { return shot.pixelColor(board.x() + x, board.y() + y); };
+    for (int side = 0; side < 2; side++) {
+        for (int cell = 0; cell < 19; cell++) {
+            const Spot s = Cell(side, cell);
+            if (at(s.x - 22, s.y) != kEmptyGround)
+                return false;
+        }
+    }
+    return at(290 - 22, 300) == kPlacedGround && at(290, 100) == kBackground;
+}
+
+// The game shows its board natively on X11 and on Wayland, there even with a
+// DISPLAY left over that leads nowhere.
+TEST(Displays, TheBoardShowsOnX11AndOnWayland)
+{
+    {
+        Game game;
+        EXPECT_TRUE(WaitFor([] { return ShowsANewGame(Shot().Image()); })) << "not on X11";
+        EXPECT_EQ(game.Stderr(), "");
+    }
+    wsession::Compositor weston;
+    ASSERT_TRUE(weston.Running()) << "Weston did not start";
+    Environment wayland = weston.ClientEnvironment();
+    wayland.push_back({"DISPLAY", ":9999"});
+    Game game(wayland);
+    QImage shot;
+    EXPECT_TRUE(WaitFor([&] {
+        shot = weston.Screenshot();
+        return ShowsANewGame(shot);
+    })) << "not on Wayland";
+    EXPECT_EQ(game.Stderr(), "");
+    if (HasFailure())
+        shot.save(QString(ARTIFACTS_DIR) + "/wayland.png");
 }
 
 class ServerEnvironment : public testing::Environment {

@@ -1,27 +1,38 @@
 #!/usr/bin/env bash
-# Builds the Debian package and looks inside it.
+# Builds the Debian package, looks inside it and has lintian judge it.
+#   package_test.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
+id=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >/dev/null
 deb=$(ls "$out"/*.deb)
 contents=$(dpkg-deb -c "$deb")
 depends=$(dpkg-deb -f "$deb" Depends)
+recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Depends: $depends"
+echo "Recommends: $recommends"
 
 failed=0
 has_file() {
     if grep -q " \./usr/$1\$" <<<"$contents"; then echo "ok: $1"; else echo "FAILED: no $1"; failed=$((failed + 1)); fi
 }
-depends_on() {
-    if grep -Eq "(^|, )$1( |,|$)" <<<"$depends"; then echo "ok: depends on $1"; else echo "FAILED: no dependency on $1"; failed=$((failed + 1)); fi
+names() {
+    if grep -Eq "(^|, )$2( |,|$)" <<<"$1"; then echo "ok: $3 $2"; else echo "FAILED: no $3 $2"; failed=$((failed + 1)); fi
 }
-has_file bin/tavrin
-has_file share/applications/x-vnd.dcwt.tavrin.desktop
-has_file share/icons/hicolor/scalable/apps/x-vnd.dcwt.tavrin.svg
-has_file share/metainfo/x-vnd.dcwt.tavrin.metainfo.xml
-for package in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1 fonts-dejavu-core qt6-qpa-plugins; do
-    depends_on "$package"
+has_file games/tavrin
+has_file share/applications/$id.desktop
+has_file share/icons/hicolor/scalable/apps/$id.svg
+has_file share/metainfo/$id.metainfo.xml
+has_file share/man/man6/tavrin.6.gz
+has_file share/doc/tavrin/copyright
+has_file share/doc/tavrin/changelog.gz
+for package in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core qt6-qpa-plugins; do
+    names "$depends" "$package" "depends on"
 done
+names "$recommends" qt6-wayland recommends
+
+# Lintian finds neither errors nor warnings.
+if lintian --fail-on error,warning "$deb" 2>/dev/null; then echo "ok: lintian"; else echo "FAILED: lintian"; failed=$((failed + 1)); fi
 exit $failed

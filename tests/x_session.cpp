@@ -178,7 +178,7 @@ std::string TextProperty(unsigned long window, const char* name)
     return value;
 }
 
-Game::Game(const std::string& display)
+Game::Game(const Environment& changes)
 {
     char path[] = "/tmp/tavrin-stderr-XXXXXX";
     const int fd = mkstemp(path);
@@ -189,10 +189,12 @@ Game::Game(const std::string& display)
         const int null = open("/dev/null", O_RDWR);
         dup2(null, 0);
         dup2(null, 1);
-        if (display == "-")
-            unsetenv("DISPLAY");
-        else if (!display.empty())
-            setenv("DISPLAY", display.c_str(), 1);
+        for (const auto& [name, value] : changes) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
         // TAVRIN_WRAPPER runs the game under another program, valgrind for one.
         const char* wrapper = getenv("TAVRIN_WRAPPER");
         if (wrapper && *wrapper) {

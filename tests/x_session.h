@@ -9,8 +9,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
+#include <vector>
 
 struct xcb_connection_t;
 
@@ -48,11 +51,15 @@ void CloseLikeAWindowManager(unsigned long window);
 // A text property of a window, such as WM_CLASS; empty when it has none.
 std::string TextProperty(unsigned long window, const char* name);
 
+// Settings of environment variables for a child process; an absent value
+// removes the variable.
+using Environment = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
 // The game as a child process, with its standard error kept in a file.
 class Game {
 public:
-    // Starts the game with the given DISPLAY (the test server's when empty).
-    explicit Game(const std::string& display = "");
+    // Starts the game in the test's environment with these changes made.
+    explicit Game(const Environment& changes = {});
     ~Game();
 
     // Waits for the process to end; true with its exit status when it did.
