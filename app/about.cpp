@@ -14,8 +14,14 @@ const char* const kNoticeLines[] = {
 
 } // namespace
 
+// About requests queued while the game was busy reach the window while the
+// box is open; one box is enough.
 void tavview::ShowAbout()
 {
+    static bool showing = false;
+    if (showing)
+        return;
+    showing = true;
     BAlert* alert = new BAlert(
         "Tavrin 1.0", nullptr, "Yep ..", nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
     BTextView* text = alert->TextView();
@@ -24,4 +30,5 @@ void tavview::ShowAbout()
         text->Insert(line);
     alert->ResizeTo(310, 150);
     alert->Go(); // the alert deletes itself when it closes
+    showing = false;
 }

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "TextView.h"
 
 namespace {
@@ -27,6 +29,7 @@ QLabel* IconLabel(alert_type type)
 
 struct BAlert::Data {
     QDialog dialog;
+    QSize size;
     QLabel* text = new QLabel;
     BTextView textView {text};
 };
@@ -68,15 +71,21 @@ BTextView* BAlert::TextView() const
     return &fData->textView;
 }
 
+// The size is the least the alert takes; a larger font makes it grow so that
+// its text stays whole.
 void BAlert::ResizeTo(float width, float height)
 {
-    fData->dialog.setFixedSize(int(width), int(height));
+    fData->size = QSize(int(width), int(height));
 }
 
 int32 BAlert::Go()
 {
-    // Alerts stand in the middle of the screen, whatever window asked for them.
     QDialog& dialog = fData->dialog;
+    QSize size = dialog.sizeHint().expandedTo(fData->size);
+    if (dialog.layout()->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), dialog.layout()->totalHeightForWidth(size.width())));
+    dialog.setFixedSize(size);
+    // Alerts stand in the middle of the screen, whatever window asked for them.
     const QRect area = dialog.screen()->availableGeometry();
     dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
     const int32 index = dialog.exec();

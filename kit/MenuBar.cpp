@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "Window.h"
+
 BMenuBar::BMenuBar(BRect frame, const char* name, uint32, menu_layout, bool)
     : BView(frame, name, new QMenuBar)
 {
@@ -18,4 +20,20 @@ bool BMenuBar::AddItem(BMenu* menu)
     menu->fBar = this;
     static_cast<QMenuBar*>(Widget())->addMenu(menu->Menu());
     return true;
+}
+
+// The bar lies over the top of the window whatever view holds it, so that the
+// window can make room for it above everything else.
+void BMenuBar::AttachedToWindow()
+{
+    QWidget* bar = Widget();
+    const int needed = bar->sizeHint().height() - bar->height();
+    bar->setParent(Window()->Widget());
+    bar->move(0, 0);
+    bar->show();
+    bar->raise();
+    if (needed > 0) {
+        Window()->MakeRoomAtTop(needed, this);
+        bar->resize(bar->width(), bar->height() + needed);
+    }
 }

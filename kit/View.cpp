@@ -167,6 +167,19 @@ void BView::AttachTo(QWidget* parent, BWindow* window)
     fWindow = window;
     fData->widget->setParent(parent);
     fData->widget->show();
+    if (Window())
+        TellAttached();
+}
+
+void BView::TellAttached()
+{
+    AttachedToWindow();
+    for (BView* child : fChildren)
+        child->TellAttached();
+}
+
+void BView::AttachedToWindow()
+{
 }
 
 BWindow* BView::Window() const

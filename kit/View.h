@@ -31,7 +31,11 @@ public:
     virtual void MouseDown(BPoint where);
 
     void AddChild(BView* view, BView* sibling = nullptr);
+    BView* Parent() const { return fParent; }
     BWindow* Window() const;
+
+    // Called once the view, or the view it was added to, is in a window.
+    virtual void AttachedToWindow();
     BRect Bounds() const;
 
     void SetViewColor(rgb_color color);
@@ -69,6 +73,7 @@ private:
     friend class ViewWidget;
     friend struct KitAccess;
     void AttachTo(QWidget* parent, BWindow* window);
+    void TellAttached();
 
     struct Data;
     std::unique_ptr<Data> fData;

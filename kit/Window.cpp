@@ -22,15 +22,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        fWindow->Lock();
-        const bool agreed = fWindow->QuitRequested();
-        fWindow->Unlock();
-        if (!agreed) {
+        if (fWindow->CloseRequested())
+            event->accept();
+        else
             event->ignore();
-            return;
-        }
-        event->accept();
-        fWindow->Quit();
     }
 
 private:
@@ -98,4 +93,34 @@ void BWindow::Quit()
 QWidget* BWindow::Widget() const
 {
     return &fData->widget;
+}
+
+// Asks the window whether it agrees to close, and closes it if it does.
+bool BWindow::CloseRequested()
+{
+    Lock();
+    const bool agreed = QuitRequested();
+    Unlock();
+    if (agreed)
+        Quit();
+    return agreed;
+}
+
+void BWindow::MakeRoomAtTop(int pixels, BView* except)
+{
+    QWidget& widget = fData->widget;
+    for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != except->Widget())
+            child->move(child->x(), child->y() + pixels);
+    }
+    const QSize size(widget.width(), widget.height() + pixels);
+    if (widget.minimumSize() == widget.maximumSize())
+        widget.setFixedSize(size);
+    else
+        widget.resize(size);
+}
+
+void BWindow::Vanished()
+{
+    CloseRequested();
 }

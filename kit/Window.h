@@ -33,9 +33,16 @@ public:
     void Quit() override;
 
 private:
+    friend class BApplication;
+    friend class BMenuBar;
     friend class WindowWidget;
     friend struct KitAccess;
+    // Grows the window at the top and moves its views down, but for one.
+    void MakeRoomAtTop(int pixels, BView* except);
     QWidget* Widget() const;
+    // The window system took the window away; the program sees it closed.
+    void Vanished();
+    bool CloseRequested();
     struct Data;
     std::unique_ptr<Data> fData;
 };

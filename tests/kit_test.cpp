@@ -422,7 +422,30 @@ TEST(KitMenus, ItemsPostCopiesOfTheirMessagesToTheWindow)
     ProcessEvents();
     EXPECT_EQ(canvas.window->codes, (std::vector<uint32> {'go__', 'go__'}));
     EXPECT_EQ(item->Message()->what, uint32('go__'));
-    EXPECT_EQ(KitAccess::WidgetOf(bar)->parentWidget(), KitAccess::WidgetOf(canvas.view));
+    EXPECT_EQ(bar->Parent(), canvas.view);
+}
+
+// Where the menus' font needs more height than the bar's frame gives, the
+// bar takes it and the window grows, its views moving down by as much.
+TEST(KitMenus, TheBarFitsItsHeightToALargeFont)
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPixelSize(40);
+    QApplication::setFont(large);
+    Canvas canvas;
+    auto* bar
+        = new BMenuBar(BRect(0, 0, 199, 19), "bar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
+    bar->AddItem(new BMenu("Game"));
+    canvas.view->AddChild(bar);
+    QApplication::setFont(normal);
+
+    QWidget* barWidget = KitAccess::WidgetOf(bar);
+    const int grown = barWidget->height() - 20;
+    EXPECT_GE(barWidget->height(), QFontMetrics(large).height());
+    EXPECT_EQ(barWidget->pos(), QPoint(0, 0));
+    EXPECT_EQ(KitAccess::WidgetOf(canvas.view)->geometry(), QRect(0, grown, 200, 100));
+    EXPECT_EQ(KitAccess::WidgetOf(canvas.window)->maximumSize(), QSize(200, 100 + grown));
 }
 
 TEST(KitMenus, ADisabledMenuDisablesItsItemsAndTheirShortcuts)
