@@ -19,6 +19,8 @@ tavwindow::tavwindow(BRect frame)
     BuildMenuBar(kMenuBarFrame);
     boardView->AddChild(menuBar, nullptr);
     boardView->SetViewColor(kViewColor);
+    // Keys play on the board from the start.
+    boardView->MakeFocus(true);
     Unlock();
 }
 

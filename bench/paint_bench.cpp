@@ -1,5 +1,6 @@
 // Painting speed of the board view on Qt's offscreen platform: a full Draw of
-// a mid-game board, and the partial repaint of one confirming click.
+// a mid-game board, and the partial repaints of one confirming click and of
+// one key that moves the cursor.
 // QT_SCALE_FACTOR=2 in the environment measures a high-density screen.
 
 #include <benchmark/benchmark.h>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 
 #include <Application.h>
+#include <InterfaceDefs.h>
 #include <Window.h>
 
 #include "tavview.h"
@@ -55,6 +57,18 @@ void BM_ConfirmingClick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ConfirmingClick)->Unit(benchmark::kMicrosecond);
+
+// A key press that moves the keyboard's cursor: it repaints the cell the
+// cursor leaves and the one it lands on.
+void BM_CursorKey(benchmark::State& state)
+{
+    MidGame game;
+    const char keys[2] = {B_DOWN_ARROW, B_UP_ARROW};
+    int i = 0;
+    for (auto _ : state)
+        game.view->KeyDown(&keys[i++ & 1], 1);
+}
+BENCHMARK(BM_CursorKey)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "FontFace.h"
 #include "Message.h"
 #include "StartGuard.h"
+#include "ViewAccessible.h"
 #include "Window.h"
 
 BApplication* be_app = nullptr;
@@ -62,6 +63,7 @@ BApplication::BApplication(uint32)
     QCoreApplication::setApplicationName(QStringLiteral(KIT_DESKTOP_ID));
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::instance()->installNativeEventFilter(fData.get());
+    ViewAccessible::Install();
     be_app = this;
 }
 

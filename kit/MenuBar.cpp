@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "Window.h"
 
@@ -14,10 +15,12 @@ BMenuBar::BMenuBar(BRect frame, const char* name, uint32, menu_layout, bool)
 
 BMenuBar::~BMenuBar() = default;
 
+// Alt with a menu's first letter opens it, as desktop users expect.
 bool BMenuBar::AddItem(BMenu* menu)
 {
     fMenus.emplace_back(menu);
     menu->fBar = this;
+    menu->Menu()->setTitle(QLatin1Char('&') + menu->Menu()->title());
     static_cast<QMenuBar*>(Widget())->addMenu(menu->Menu());
     return true;
 }
@@ -36,4 +39,11 @@ void BMenuBar::AttachedToWindow()
         Window()->MakeRoomAtTop(needed, this);
         bar->resize(bar->width(), bar->height() + needed);
     }
+    // F10 opens the first menu, as it does across the desktop.
+    auto* menus = static_cast<QMenuBar*>(bar);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), Window()->Widget());
+    QObject::connect(f10, &QShortcut::activated, menus, [menus] {
+        if (!menus->actions().isEmpty())
+            menus->setActiveAction(menus->actions().first());
+    });
 }

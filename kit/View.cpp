@@ -1,5 +1,7 @@
 #include "View.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,25 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "InterfaceDefs.h"
+#include "ViewAccessible.h"
 #include "ViewData.h"
 #include "Window.h"
-
-// Shows the view's backing image on screen and hands mouse presses to the view.
-class ViewWidget : public QWidget {
-public:
-    explicit ViewWidget(BView* view)
-        : fView(view)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    BView* fView;
-};
 
 namespace {
 
@@ -114,6 +101,61 @@ void ViewWidget::paintEvent(QPaintEvent* event)
         QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
 }
 
+namespace {
+
+// The byte a key gives the view: what it types, or one of InterfaceDefs.h's
+// codes; 0 for keys left to shortcuts and to the window.
+char KeyByte(const QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return B_LEFT_ARROW;
+    case Qt::Key_Right:
+        return B_RIGHT_ARROW;
+    case Qt::Key_Up:
+        return B_UP_ARROW;
+    case Qt::Key_Down:
+        return B_DOWN_ARROW;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return B_ENTER;
+    case Qt::Key_Escape:
+        return B_ESCAPE;
+    default:
+        break;
+    }
+    const QByteArray typed = event->text().toUtf8();
+    return typed.size() == 1 && typed[0] >= B_SPACE ? typed[0] : 0;
+}
+
+} // namespace
+
+void ViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    const char byte = KeyByte(event);
+    if (!byte) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    BWindow* window = fView->Window();
+    if (window)
+        window->Lock();
+    fView->KeyDown(&byte, 1);
+    if (window)
+        window->Unlock();
+}
+
+// Where a view has a focused item of its own, readers hear of that item
+// rather than of the view as a whole: after Qt has told them of the view.
+void ViewWidget::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this, [this] { fView->AccessibleFocusMoved(); }, Qt::QueuedConnection);
+}
+
 void ViewWidget::mousePressEvent(QMouseEvent* event)
 {
     BWindow* window = fView->Window();
@@ -153,6 +195,68 @@ void BView::Draw(BRect)
 
 void BView::MouseDown(BPoint)
 {
+}
+
+void BView::KeyDown(const char*, int32)
+{
+}
+
+// Any view can take the keyboard focus, by a click as well once it has had it.
+void BView::MakeFocus(bool focused)
+{
+    QWidget* widget = fData->widget.get();
+    if (!focused) {
+        widget->clearFocus();
+        return;
+    }
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool BView::IsFocus() const
+{
+    return fData->widget->hasFocus();
+}
+
+std::string BView::AccessibleName() const
+{
+    return "";
+}
+
+int32 BView::CountAccessibleItems() const
+{
+    return 0;
+}
+
+accessible_item BView::AccessibleItemAt(int32) const
+{
+    return {};
+}
+
+int32 BView::FocusedAccessibleItem() const
+{
+    return -1;
+}
+
+// Readers hear of changes only while one listens; otherwise this costs nothing.
+void BView::AccessibleItemChanged(int32 index)
+{
+    ViewAccessible* view = ViewAccessible::Of(fData->widget.get());
+    if (!view || !view->Item(index))
+        return;
+    for (QAccessible::Event change : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(view->Item(index), change);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BView::AccessibleFocusMoved()
+{
+    ViewAccessible* view = ViewAccessible::Of(fData->widget.get());
+    if (!view || !IsFocus() || !view->Item(FocusedAccessibleItem()))
+        return;
+    QAccessibleEvent event(view->Item(FocusedAccessibleItem()), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void BView::AddChild(BView* view, BView*)

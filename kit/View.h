@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "Font.h"
@@ -13,6 +14,20 @@ class QWidget;
 
 inline constexpr uint32 B_FOLLOW_ALL_SIDES = 0x1234;
 inline constexpr uint32 B_WILL_DRAW = 0x20000000;
+
+// What a screen reader reads of the things a view shows.
+enum accessible_role {
+    B_ACCESSIBLE_CELL,   // a place that keys and clicks act on
+    B_ACCESSIBLE_LABEL,  // a text shown for reading
+    B_ACCESSIBLE_STATUS, // a text that tells what just happened
+};
+
+struct accessible_item {
+    accessible_role role;
+    std::string name;        // what it shows
+    std::string description; // where it is, or what it is for
+    BRect frame;             // in view coordinates
+};
 
 // A rectangular area of a window that draws itself and takes mouse presses.
 //
@@ -29,6 +44,12 @@ public:
 
     virtual void Draw(BRect updateRect);
     virtual void MouseDown(BPoint where);
+    // Keys that type a character, or one of the codes of InterfaceDefs.h,
+    // while the view has the keyboard focus and no shortcut took them.
+    virtual void KeyDown(const char* bytes, int32 numBytes);
+
+    void MakeFocus(bool focused = true);
+    bool IsFocus() const;
 
     void AddChild(BView* view, BView* sibling = nullptr);
     BView* Parent() const { return fParent; }
@@ -36,6 +57,17 @@ public:
 
     // Called once the view, or the view it was added to, is in a window.
     virtual void AttachedToWindow();
+
+    // Views that show things of their own list them here for screen readers,
+    // which ask whenever they read; the focused item is the one keys act on,
+    // or -1. The view tells readers when an item's name or description
+    // changes, and when the focus moves to another item.
+    virtual std::string AccessibleName() const;
+    virtual int32 CountAccessibleItems() const;
+    virtual accessible_item AccessibleItemAt(int32 index) const;
+    virtual int32 FocusedAccessibleItem() const;
+    void AccessibleItemChanged(int32 index);
+    void AccessibleFocusMoved();
     BRect Bounds() const;
 
     void SetViewColor(rgb_color color);

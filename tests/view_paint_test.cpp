@@ -212,9 +212,9 @@ TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
 
     const QList<QAction*> menus = bar->actions();
     ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), "File");
+    EXPECT_EQ(menus[0]->text(), "&File") << "Alt+F opens it";
     EXPECT_TRUE(menus[0]->isEnabled());
-    EXPECT_EQ(menus[1]->text(), "Edit");
+    EXPECT_EQ(menus[1]->text(), "&Edit");
     EXPECT_FALSE(menus[1]->isEnabled());
     auto describe = [](QMenu* menu) {
         QStringList items;

@@ -1,8 +1,10 @@
-// Whole games played through MouseDown with clicks anywhere in the view and
-// New Game commands in between: thousands of them checking the game record
+// Whole games played through MouseDown and keys, with clicks anywhere in the
+// view and New Game commands in between: thousands of them checking the game record
 // after every click, and fewer checking what the view shows.
 
 #include <Message.h>
+
+#include <QKeyEvent>
 
 #include <random>
 #include <set>
@@ -57,6 +59,23 @@ BPoint RandomClick(std::mt19937& random, const tavview& view)
     return BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
 }
 
+// A click as above, or now and then a key of the keyboard's play as a real
+// key event; keys come in runs, as players press them.
+void RandomInput(std::mt19937& random, tavview* view)
+{
+    if (random() % 4) {
+        view->MouseDown(RandomClick(random, *view));
+        return;
+    }
+    static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+        Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+    for (unsigned i = random() % 3; i < 3; i++) {
+        const Qt::Key key = keys[random() % std::size(keys)];
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
+        QCoreApplication::sendEvent(KitAccess::WidgetOf(view), &press);
+    }
+}
+
 TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
 {
     if (RequestedScale() != 1)
@@ -72,7 +91,7 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
     long clicks = 0;
     while (games < 10000) {
         const bool wasOver = view->IsGameOver();
-        view->MouseDown(RandomClick(random, *view));
+        RandomInput(random, view);
         clicks++;
         if (!wasOver && view->IsGameOver())
             games++;
@@ -82,7 +101,7 @@ TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
         }
         const std::string problem = Broken(*view);
         ASSERT_TRUE(problem.empty())
-            << problem << "after click " << clicks << " (seed " << seed << ")";
+            << problem << "after input " << clicks << " (seed " << seed << ")";
     }
     delete window;
 }
@@ -108,8 +127,9 @@ std::string Difference(const QImage& shown, const QImage& expected)
     return "";
 }
 
-// A click repaints only what it changes, yet leaves exactly what a full Draw
-// of the record would paint: no old ink, no cut outlines, at any scale.
+// A click or a key repaints only what it changes, yet leaves exactly what a
+// full Draw of the record would paint: no old ink, no cut outlines, no trace
+// of the cursor where it was, at any scale.
 TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
 {
     const unsigned seed = std::random_device()();
@@ -127,6 +147,8 @@ TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
     std::string problem;
     auto compare = [&] {
         static_cast<tavgame&>(*fresh) = *view;
+        fresh->cursorCell = view->cursorCell;
+        fresh->cursorShown = view->cursorShown;
         fresh->Draw(BRect(0, 0, -1, -1));
         problem = Difference(KitAccess::BackingImage(view), KitAccess::BackingImage(fresh));
         return problem.empty();
@@ -138,11 +160,11 @@ TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
             continue;
         }
         const bool wasOver = view->IsGameOver();
-        view->MouseDown(RandomClick(random, *view));
+        RandomInput(random, view);
         clicks++;
         games += !wasOver && view->IsGameOver();
     }
-    EXPECT_EQ(problem, "") << "after click " << clicks << " at scale " << RequestedScale()
+    EXPECT_EQ(problem, "") << "after input " << clicks << " at scale " << RequestedScale()
                            << " (seed " << seed << ")";
     delete reference;
     delete window;

@@ -35,6 +35,9 @@ inline constexpr const ColorEntry* kNumberColor = &kColorTable[3]; // indexed by
 inline constexpr const ColorEntry& kDigitColor = kColorTable[13];
 inline constexpr const ColorEntry& kTextColor = kColorTable[14];
 
+// The keyboard's cursor, plain on every ground a cell can have.
+inline constexpr ColorEntry kCursorColor = {255, 255, 255};
+
 constexpr rgb_color ToRgb(const ColorEntry& entry)
 {
     return rgb_color {uint8(entry.red), uint8(entry.green), uint8(entry.blue), 255};

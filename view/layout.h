@@ -42,3 +42,10 @@ inline constexpr int32 kOfferEraseMargin = 4;
 inline constexpr CellPoint kPlayerScoreSpot = {9, 330};     // where the text starts
 inline constexpr CellPoint kComputerScoreSpot = {571, 330}; // where the text ends
 inline constexpr CellPoint kResultSpot = {290, 330};        // centre of the baseline
+
+// The keyboard's cursor marks the six corners of a hexagon this far from the
+// cell's centre, well inside its outline and clear of its numbers.
+inline constexpr int32 kCursorHalfWidth = 29;
+inline constexpr int32 kCursorHalfHeight = 25;
+inline constexpr float kCursorArm = 5;
+inline constexpr float kCursorPen = 3;

@@ -14,9 +14,11 @@ constexpr double kHitRadiusSquared = 578;
 } // namespace
 
 // Every button counts. Cell centres are at least 59 pixels apart, so at most
-// one cell is hit; the scan still visits them all.
+// one cell is hit; the scan still visits them all. A click takes the
+// keyboard's cursor away.
 void tavview::MouseDown(BPoint where)
 {
+    HideCursor();
     for (int16 cell = 0; cell < kCellCount; cell++) {
         const CellPoint center = CellCenter(Board::Player, cell);
         const double dx = center.x - double(where.x);
@@ -42,13 +44,16 @@ void tavview::StartPreview(int16 cell)
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
     placementState = 1;
+    TellReaders({cell});
 }
 
 void tavview::MovePreview(int16 cell)
 {
+    const int16 left = previewCell;
     DrawCell(Board::Player, previewCell, 0, false);
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
+    TellReaders({left, cell});
 }
 
 // The tile's bounding box would also take the ends of two neighbouring cells'
@@ -76,4 +81,5 @@ void tavview::ConfirmPreview()
         DrawResult();
     else
         DrawTile(kOfferSpot.x, kOfferSpot.y, currentTile, true);
+    TellTurn(cell, computerTarget);
 }

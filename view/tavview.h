@@ -2,13 +2,18 @@
 
 #include <View.h>
 
+#include <initializer_list>
+#include <string>
+
 #include "layout.h"
 #include "tavgame.h"
 
 enum class Board { Player, Computer };
 
 // The board view: both boards, the tile on offer and the scores, painted from
-// the game record it carries, and the mouse play on the player's board.
+// the game record it carries, and play on the player's board with the mouse
+// or with the keys, which move a cursor over its cells. Screen readers read
+// every cell, the tile on offer, the scores and what the computer did.
 class tavview : public BView, public tavgame {
 public:
     tavview(BRect frame, const char* name);
@@ -16,6 +21,12 @@ public:
 
     void Draw(BRect updateRect) override;
     void MouseDown(BPoint where) override;
+    void KeyDown(const char* bytes, int32 numBytes) override;
+
+    std::string AccessibleName() const override;
+    int32 CountAccessibleItems() const override;
+    accessible_item AccessibleItemAt(int32 index) const override;
+    int32 FocusedAccessibleItem() const override;
 
     virtual void DrawNumber(int number, BPoint anchor);
     virtual void DrawTile(int32 x, int32 y, int16 tile, bool placed);
@@ -29,12 +40,39 @@ public:
     static void HexagonCorners(
         int32 x, int32 y, int32 halfWidth, int32 halfHeight, BPoint* corners);
 
+    // The cell of the player's board that keys act on, and whether it shows.
+    int16 cursorCell = 9;
+    bool cursorShown = false;
+
 private:
     void DrawCell(Board board, int cell, int16 tile, bool placed);
+    void RedrawPlayerCell(int16 cell);
+    void DrawCursor(int32 x, int32 y);
+    void MoveCursor(char key);
+    void UseCursor();
+    void HideCursor();
     void DrawResult();
     void EraseOffer();
     void ClickCell(int16 cell);
     void StartPreview(int16 cell);
     void MovePreview(int16 cell);
     void ConfirmPreview();
+    // What screen readers read: the player's cells, the computer's cells,
+    // then these.
+    enum ReaderItem : int32 {
+        kOfferItem = 2 * kCellCount,
+        kPlayerScoreItem,
+        kComputerScoreItem,
+        kResultItem,
+        kNewsItem,
+        kReaderItemCount
+    };
+    void TellReaders(std::initializer_list<int32> items);
+    void TellTurn(int16 playerCell, int16 computerCell);
+    accessible_item CellItem(Board board, int cell) const;
+
+    // The row that Left and Right keep to, as Up and Down last left it.
+    int16 fCursorRow = 0;
+    // What the last turn did, for screen readers.
+    std::string fNews;
 };

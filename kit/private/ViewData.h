@@ -10,6 +10,28 @@
 #include "FontFace.h"
 #include "View.h"
 
+// Shows the view's backing image on screen and hands mouse presses and keys
+// to the view.
+class ViewWidget : public QWidget {
+public:
+    explicit ViewWidget(BView* view)
+        : fView(view)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    BView* View() const { return fView; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    BView* fView;
+};
+
 struct BView::Data {
     BView* view;
     std::unique_ptr<QWidget> widget;

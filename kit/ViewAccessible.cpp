@@ -1,0 +1,203 @@
+#include "ViewAccessible.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "View.h"
+#include "ViewData.h"
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// One item of a view; it asks the view for what it shows whenever a reader
+// asks, so it never goes stale.
+class ItemAccessible : public QAccessibleInterface {
+public:
+    ItemAccessible(const ViewAccessible* view, int index)
+        : fView(view)
+        , fIndex(index)
+    {
+    }
+
+    bool isValid() const override { return fIndex < fView->View()->CountAccessibleItems(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return fView->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return const_cast<ViewAccessible*>(fView); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const accessible_item item = Item();
+        if (t == QAccessible::Name)
+            return FromUtf8(item.name);
+        return t == QAccessible::Description ? FromUtf8(item.description) : QString();
+    }
+
+    QRect rect() const override { return fView->OnScreen(Item().frame); }
+
+    QAccessible::Role role() const override
+    {
+        switch (Item().role) {
+        case B_ACCESSIBLE_CELL:
+            return QAccessible::Cell;
+        case B_ACCESSIBLE_STATUS:
+            return QAccessible::StatusBar;
+        case B_ACCESSIBLE_LABEL:
+            break;
+        }
+        return QAccessible::StaticText;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (Item().role == B_ACCESSIBLE_CELL) {
+            state.focusable = true;
+            state.focused = fView->ItemHasFocus(fIndex);
+        }
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    accessible_item Item() const { return fView->View()->AccessibleItemAt(fIndex); }
+
+    const ViewAccessible* fView;
+    int fIndex;
+};
+
+// Screen readers name the application after its main window: the desktop
+// knows the program by its reverse-DNS id, which is no name for a person.
+class ApplicationAccessible : public QAccessibleApplication {
+public:
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            for (const QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->windowType() == Qt::Window && !widget->windowTitle().isEmpty())
+                    return widget->windowTitle();
+            }
+        }
+        return QAccessibleApplication::text(t);
+    }
+};
+
+QAccessibleInterface* MakeInterface(const QString& className, QObject* object)
+{
+    if (object == qApp)
+        return new ApplicationAccessible;
+    if (className != QLatin1String("QWidget"))
+        return nullptr;
+    if (auto* view = dynamic_cast<ViewWidget*>(object))
+        return new ViewAccessible(view, view->View());
+    // A window's own widget is a plain one; readers announce it as a window.
+    auto* widget = static_cast<QWidget*>(object);
+    return widget->isWindow() ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
+}
+
+} // namespace
+
+ViewAccessible::ViewAccessible(QWidget* widget, BView* view)
+    : QAccessibleWidget(widget, QAccessible::Pane)
+    , fView(view)
+{
+}
+
+ViewAccessible::~ViewAccessible()
+{
+    for (QAccessibleInterface* item : fItems) {
+        if (item)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+}
+
+void ViewAccessible::Install()
+{
+    QAccessible::installFactory(MakeInterface);
+}
+
+ViewAccessible* ViewAccessible::Of(QWidget* widget)
+{
+    if (!QAccessible::isActive())
+        return nullptr;
+    return dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(widget));
+}
+
+QAccessibleInterface* ViewAccessible::Item(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    if (size_t(index) >= fItems.size())
+        fItems.resize(size_t(index) + 1, nullptr);
+    if (!fItems[size_t(index)]) {
+        fItems[size_t(index)] = new ItemAccessible(this, index);
+        QAccessible::registerAccessibleInterface(fItems[size_t(index)]);
+    }
+    return fItems[size_t(index)];
+}
+
+QRect ViewAccessible::OnScreen(const BRect& frame) const
+{
+    return QRect(widget()->mapToGlobal(QPoint(int(frame.left), int(frame.top))),
+        QSize(int(frame.Width()) + 1, int(frame.Height()) + 1));
+}
+
+bool ViewAccessible::ItemHasFocus(int index) const
+{
+    return widget()->hasFocus() && fView->FocusedAccessibleItem() == index;
+}
+
+int ViewAccessible::childCount() const
+{
+    return fView->CountAccessibleItems();
+}
+
+QAccessibleInterface* ViewAccessible::child(int index) const
+{
+    return Item(index);
+}
+
+int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (size_t i = 0; i < fItems.size(); i++) {
+        if (fItems[i] == child)
+            return int(i);
+    }
+    return -1;
+}
+
+QAccessibleInterface* ViewAccessible::childAt(int x, int y) const
+{
+    for (int i = 0; i < childCount(); i++) {
+        if (Item(i)->rect().contains(x, y))
+            return Item(i);
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* ViewAccessible::focusChild() const
+{
+    return widget()->hasFocus() ? Item(fView->FocusedAccessibleItem()) : nullptr;
+}
+
+QString ViewAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && !fView->AccessibleName().empty())
+        return FromUtf8(fView->AccessibleName());
+    return QAccessibleWidget::text(t);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// What screen readers see of a view, through Qt's accessibility: the view's
+// widget as a pane whose children are the items the view lists.
+
+#include <QAccessibleWidget>
+
+#include <vector>
+
+class BRect;
+class BView;
+
+class ViewAccessible : public QAccessibleWidget {
+public:
+    ViewAccessible(QWidget* widget, BView* view);
+    ~ViewAccessible() override;
+
+    // Has Qt make one of these for every view's widget.
+    static void Install();
+    // The accessible view of a view's widget while a screen reader listens.
+    static ViewAccessible* Of(QWidget* widget);
+
+    BView* View() const { return fView; }
+    // The interface of one item, made when first asked for.
+    QAccessibleInterface* Item(int index) const;
+    bool ItemHasFocus(int index) const;
+    // A frame in the view's coordinates, on the screen.
+    QRect OnScreen(const BRect& frame) const;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+    QString text(QAccessible::Text t) const override;
+
+private:
+    BView* fView;
+    mutable std::vector<QAccessibleInterface*> fItems;
+};

@@ -1,0 +1,171 @@
+// Keyboard play on the board view, with real key events: the cursor's walk
+// over the cells, keys that act as clicks, and what screen readers read.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "board_fixture.h"
+
+namespace {
+
+class KeyboardTest : public BoardTest {
+protected:
+    void Press(Qt::Key key)
+    {
+        QWidget* widget = KitAccess::WidgetOf(view);
+        const QString text = key == Qt::Key_Space ? " " : "";
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(widget, &press);
+    }
+};
+
+TEST_F(KeyboardTest, ArrowsWalkTheColumnsAndStopAtTheEdges)
+{
+    EXPECT_FALSE(view->cursorShown);
+    const struct {
+        Qt::Key key;
+        int cell;
+    } walk[] = {
+        {Qt::Key_Up, 8},
+        {Qt::Key_Up, 7},
+        {Qt::Key_Up, 7}, // the top of the middle column
+        {Qt::Key_Right, 12},
+        {Qt::Key_Right, 16},
+        {Qt::Key_Right, 16},
+        {Qt::Key_Down, 17},
+        {Qt::Key_Down, 18},
+        {Qt::Key_Down, 18},
+        // Left keeps to the row Down left off at; of two cells as near, the upper.
+        {Qt::Key_Left, 14},
+        {Qt::Key_Left, 10},
+        {Qt::Key_Left, 5},
+        {Qt::Key_Left, 2},
+        {Qt::Key_Left, 2},
+        {Qt::Key_Up, 1},
+        {Qt::Key_Right, 4},
+        {Qt::Key_Right, 9},
+    };
+    int step = 0;
+    for (const auto& move : walk) {
+        const int from = view->cursorCell;
+        view->calls.clear();
+        Press(move.key);
+        ASSERT_EQ(view->cursorCell, move.cell) << "step " << step;
+        EXPECT_TRUE(view->cursorShown);
+        // A move repaints the two cells it touches; a step against an edge
+        // paints nothing once the cursor shows.
+        std::vector<PaintCall> expected;
+        if (from != move.cell || step == 0)
+            expected.push_back(TileCall(tavview::CellCenter(Board::Player, from), 0, false));
+        if (from != move.cell)
+            expected.push_back(TileCall(tavview::CellCenter(Board::Player, move.cell), 0, false));
+        EXPECT_EQ(view->calls, expected) << "step " << step;
+        step++;
+    }
+    view->calls.clear();
+    ClickCell(Board::Computer, 0);
+    EXPECT_FALSE(view->cursorShown) << "a click takes the cursor away";
+    EXPECT_EQ(view->calls,
+        std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 9), 0, false)});
+}
+
+TEST_F(KeyboardTest, ReturnAndSpaceDoWhatClicksOnTheCursorsCellDo)
+{
+    Press(Qt::Key_Down); // the cursor shows, on cell 10
+    view->calls.clear();
+    Press(Qt::Key_Return); // a preview on 10
+    Press(Qt::Key_Up);     // the cursor goes to 9
+    Press(Qt::Key_Space);  // the preview follows
+    Press(Qt::Key_Space);  // and is placed
+    const tavgame keyed = *view;
+    const std::vector<PaintCall> keyCalls = view->calls;
+
+    // The same turn played with clicks, from the same deal.
+    fakerand::Reset(3);
+    auto* other = new BWindow(kWindowFrame, "clicks", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    std::swap(window, other);
+    view = new RecordingView(kViewBounds, "myView");
+    window->AddChild(view);
+    KitAccess::BackingImage(view);
+    view->calls.clear();
+    for (int cell : {10, 9, 9})
+        ClickCell(Board::Player, cell);
+    delete other;
+
+    for (int c = 0; c < kCellCount; c++) {
+        EXPECT_EQ(keyed.playerBoard[c], view->playerBoard[c]);
+        EXPECT_EQ(keyed.computerBoard[c], view->computerBoard[c]);
+    }
+    EXPECT_EQ(keyed.currentTile, view->currentTile);
+    // The keys paint what the clicks paint, and the cursor's move besides:
+    // cell 10 as a full repaint leaves it, under its preview, and cell 9.
+    std::vector<PaintCall> expected = view->calls;
+    const int tile = keyCalls.front().value;
+    expected.insert(expected.begin() + 1,
+        {TileCall(tavview::CellCenter(Board::Player, 10), 0, false),
+            TileCall(tavview::CellCenter(Board::Player, 10), tile, false),
+            TileCall(tavview::CellCenter(Board::Player, 9), 0, false)});
+    EXPECT_EQ(keyCalls, expected);
+
+    // On a taken cell, Return does nothing.
+    view->calls.clear();
+    Press(Qt::Key_Return);
+    EXPECT_EQ(view->cursorCell, 9);
+    EXPECT_EQ(view->placementState, 0);
+    EXPECT_EQ(view->calls,
+        std::vector<PaintCall> {
+            TileCall(tavview::CellCenter(Board::Player, 9), view->playerBoard[9], true)})
+        << "only the cursor shows";
+}
+
+std::string Words(int tile)
+{
+    return std::to_string(kTileNumbers[tile][0]) + " " + std::to_string(kTileNumbers[tile][1]) + " "
+        + std::to_string(kTileNumbers[tile][2]);
+}
+
+TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
+{
+    window->Show();
+    QApplication::setActiveWindow(KitAccess::WidgetOf(window));
+    view->MakeFocus(true);
+    ProcessEvents();
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(KitAccess::WidgetOf(view));
+    ASSERT_NE(board, nullptr);
+    ASSERT_EQ(board->childCount(), 2 * kCellCount + 5);
+    auto name = [&](int i) { return board->child(i)->text(QAccessible::Name).toStdString(); };
+    auto about
+        = [&](int i) { return board->child(i)->text(QAccessible::Description).toStdString(); };
+    for (int i = 0; i < 2 * kCellCount; i++)
+        EXPECT_EQ(name(i), "empty") << i;
+    EXPECT_EQ(about(9), "your board, column 3, position 3");
+    EXPECT_EQ(about(kCellCount + 15), "computer's board, column 4, position 4");
+    EXPECT_EQ(board->child(9)->role(), QAccessible::Cell);
+    const int tile = view->currentTile, computerCell = view->computerCell;
+    EXPECT_EQ(name(38), Words(tile)) << "the tile on offer";
+    EXPECT_EQ(name(39), "0");
+    EXPECT_EQ(name(40), "0");
+    EXPECT_EQ(name(41), "") << "no result yet";
+
+    // The cursor's cell is in focus.
+    Press(Qt::Key_Down);
+    EXPECT_EQ(board->focusChild(), board->child(10));
+    EXPECT_TRUE(board->child(10)->state().focused);
+    EXPECT_EQ(board->child(10)->rect().center(),
+        KitAccess::WidgetOf(view)->mapToGlobal(QPoint(
+            tavview::CellCenter(Board::Player, 10).x, tavview::CellCenter(Board::Player, 10).y)));
+
+    Press(Qt::Key_Return);
+    EXPECT_EQ(name(10), Words(tile));
+    EXPECT_EQ(about(10), "your board, column 3, position 4, preview");
+
+    Press(Qt::Key_Return);
+    EXPECT_EQ(about(10), "your board, column 3, position 4");
+    EXPECT_EQ(name(kCellCount + computerCell), Words(tile));
+    EXPECT_EQ(name(38), Words(view->currentTile));
+    const std::string news = name(42);
+    EXPECT_EQ(news.rfind("The computer put " + Words(tile) + " in column ", 0), 0u) << news;
+}
+
+} // namespace
