@@ -2,20 +2,40 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QShortcut>
 
 #include "Window.h"
 
+namespace {
+
+class PlainTitles : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* data) const override
+    {
+        if (hint == SH_UnderlineShortcut)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+} // namespace
+
 BMenuBar::BMenuBar(BRect frame, const char* name, uint32, menu_layout, bool)
     : BView(frame, name, new QMenuBar)
 {
+    auto* style = new PlainTitles;
+    style->setParent(Widget());
+    Widget()->setStyle(style);
     // Keep the bar inside the window even where the desktop offers a global menu.
     static_cast<QMenuBar*>(Widget())->setNativeMenuBar(false);
 }
 
 BMenuBar::~BMenuBar() = default;
 
-// Alt with a menu's first letter opens it, as desktop users expect.
+// Alt with a menu's first letter opens it, as desktop users expect; the
+// letter is not underlined, so the bar looks as it always has.
 bool BMenuBar::AddItem(BMenu* menu)
 {
     fMenus.emplace_back(menu);

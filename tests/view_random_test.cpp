@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 
+#include <functional>
 #include <random>
 #include <set>
 #include <sstream>
@@ -76,34 +77,52 @@ void RandomInput(std::mt19937& random, tavview* view)
     }
 }
 
+// Random games in a window of their own: clicks and keys, and now and then,
+// more often once a game is over, the New Game command.
+class RandomGames {
+public:
+    RandomGames()
+        : random(seed)
+    {
+        fakerand::Reset(seed);
+        KitAccess::BackingImage(view);
+    }
+    ~RandomGames() { delete window; }
+
+    // Plays until so many games have ended, or until the check, made after
+    // every input and every new game, returns something wrong.
+    std::string Play(int games, const std::function<std::string()>& check)
+    {
+        for (int ended = 0; ended < games;) {
+            if (random() % 997 == 0 || (view->IsGameOver() && random() % 4 == 0)) {
+                BMessage newGame('rset');
+                window->MessageReceived(&newGame);
+            } else {
+                const bool wasOver = view->IsGameOver();
+                RandomInput(random, view);
+                inputs++;
+                ended += !wasOver && view->IsGameOver();
+            }
+            if (std::string problem = check(); !problem.empty())
+                return problem + " after input " + std::to_string(inputs) + " (seed "
+                    + std::to_string(seed) + ")";
+        }
+        return "";
+    }
+
+    const unsigned seed = std::random_device()();
+    std::mt19937 random;
+    tavwindow* const window = new tavwindow(kWindowFrame);
+    tavview* const view = window->boardView;
+    long inputs = 0;
+};
+
 TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
 {
     if (RequestedScale() != 1)
         GTEST_SKIP() << "the record does not depend on the scale";
-    const unsigned seed = std::random_device()();
-    std::mt19937 random(seed);
-    fakerand::Reset(seed);
-    auto* window = new tavwindow(kWindowFrame);
-    tavview* view = window->boardView;
-    KitAccess::BackingImage(view);
-
-    int games = 0;
-    long clicks = 0;
-    while (games < 10000) {
-        const bool wasOver = view->IsGameOver();
-        RandomInput(random, view);
-        clicks++;
-        if (!wasOver && view->IsGameOver())
-            games++;
-        if (random() % 997 == 0 || (view->IsGameOver() && random() % 4 == 0)) {
-            BMessage newGame('rset');
-            window->MessageReceived(&newGame);
-        }
-        const std::string problem = Broken(*view);
-        ASSERT_TRUE(problem.empty())
-            << problem << "after input " << clicks << " (seed " << seed << ")";
-    }
-    delete window;
+    RandomGames games;
+    EXPECT_EQ(games.Play(10000, [&] { return Broken(*games.view); }), "");
 }
 
 // Where two images differ, in view pixels; empty when they are the same.
@@ -132,42 +151,20 @@ std::string Difference(const QImage& shown, const QImage& expected)
 // of the cursor where it was, at any scale.
 TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
 {
-    const unsigned seed = std::random_device()();
-    std::mt19937 random(seed);
-    fakerand::Reset(seed);
-    auto* window = new tavwindow(kWindowFrame);
-    tavview* view = window->boardView;
-    KitAccess::BackingImage(view);
+    RandomGames games;
     // Draw repaints every pixel it ever paints, so one view serves as a fresh
     // one for every comparison.
     auto* reference = new tavwindow(kWindowFrame);
     tavview* fresh = reference->boardView;
-
-    int clicks = 0;
-    std::string problem;
-    auto compare = [&] {
-        static_cast<tavgame&>(*fresh) = *view;
-        fresh->cursorCell = view->cursorCell;
-        fresh->cursorShown = view->cursorShown;
+    const std::string problem = games.Play(12, [&] {
+        static_cast<tavgame&>(*fresh) = *games.view;
+        fresh->cursorCell = games.view->cursorCell;
+        fresh->cursorShown = games.view->cursorShown;
         fresh->Draw(BRect(0, 0, -1, -1));
-        problem = Difference(KitAccess::BackingImage(view), KitAccess::BackingImage(fresh));
-        return problem.empty();
-    };
-    for (int games = 0; games < 12 && compare();) {
-        if (random() % 97 == 0 || (view->IsGameOver() && random() % 4 == 0)) {
-            BMessage newGame('rset');
-            window->MessageReceived(&newGame);
-            continue;
-        }
-        const bool wasOver = view->IsGameOver();
-        RandomInput(random, view);
-        clicks++;
-        games += !wasOver && view->IsGameOver();
-    }
-    EXPECT_EQ(problem, "") << "after input " << clicks << " at scale " << RequestedScale()
-                           << " (seed " << seed << ")";
+        return Difference(KitAccess::BackingImage(games.view), KitAccess::BackingImage(fresh));
+    });
+    EXPECT_EQ(problem, "") << "at scale " << RequestedScale();
     delete reference;
-    delete window;
 }
 
 } // namespace
