@@ -43,7 +43,7 @@ bool BApplication::Data::nativeEventFilter(const QByteArray& type, void* message
     const xcb_window_t gone = reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window;
     for (BWindow* window : be_app->fWindows) {
         if (window->Widget()->internalWinId() == gone) {
-            window->Vanished();
+            window->CloseRequested();
             break;
         }
     }

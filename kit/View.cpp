@@ -139,12 +139,7 @@ void ViewWidget::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    BWindow* window = fView->Window();
-    if (window)
-        window->Lock();
-    fView->KeyDown(&byte, 1);
-    if (window)
-        window->Unlock();
+    Locked([&] { fView->KeyDown(&byte, 1); });
 }
 
 // Where a view has a focused item of its own, readers hear of that item
@@ -158,10 +153,17 @@ void ViewWidget::focusInEvent(QFocusEvent* event)
 
 void ViewWidget::mousePressEvent(QMouseEvent* event)
 {
+    const BPoint where(float(event->position().x()), float(event->position().y()));
+    Locked([&] { fView->MouseDown(where); });
+}
+
+// The view's hooks run with its window locked.
+void ViewWidget::Locked(const std::function<void()>& hook)
+{
     BWindow* window = fView->Window();
     if (window)
         window->Lock();
-    fView->MouseDown(BPoint(float(event->position().x()), float(event->position().y())));
+    hook();
     if (window)
         window->Unlock();
 }

@@ -95,7 +95,6 @@ QWidget* BWindow::Widget() const
     return &fData->widget;
 }
 
-// Asks the window whether it agrees to close, and closes it if it does.
 bool BWindow::CloseRequested()
 {
     Lock();
@@ -118,9 +117,4 @@ void BWindow::MakeRoomAtTop(int pixels, BView* except)
         widget.setFixedSize(size);
     else
         widget.resize(size);
-}
-
-void BWindow::Vanished()
-{
-    CloseRequested();
 }

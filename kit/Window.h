@@ -40,8 +40,7 @@ private:
     // Grows the window at the top and moves its views down, but for one.
     void MakeRoomAtTop(int pixels, BView* except);
     QWidget* Widget() const;
-    // The window system took the window away; the program sees it closed.
-    void Vanished();
+    // Asks the window whether it agrees to close, and closes it if it does.
     bool CloseRequested();
     struct Data;
     std::unique_ptr<Data> fData;

@@ -63,12 +63,11 @@ void tavview::KeyDown(const char* bytes, int32 numBytes)
 void tavview::MoveCursor(char key)
 {
     const int column = kCellGrid[cursorCell][0], row = kCellGrid[cursorCell][1];
-    int16 target = -1;
-    if (key == B_UP_ARROW || key == B_DOWN_ARROW)
-        target = CellAt(column, row + (key == B_UP_ARROW ? -2 : 2));
-    else
-        target = NearestInColumn(column + (key == B_LEFT_ARROW ? -3 : 3), fCursorRow);
-    if (target >= 0 && (key == B_UP_ARROW || key == B_DOWN_ARROW))
+    const bool vertical = key == B_UP_ARROW || key == B_DOWN_ARROW;
+    const int16 target = vertical
+        ? CellAt(column, row + (key == B_UP_ARROW ? -2 : 2))
+        : NearestInColumn(column + (key == B_LEFT_ARROW ? -3 : 3), fCursorRow);
+    if (target >= 0 && vertical)
         fCursorRow = kCellGrid[target][1];
     if ((target < 0 || target == cursorCell) && cursorShown)
         return;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "FontFace.h"
@@ -29,6 +30,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void Locked(const std::function<void()>& hook);
+
     BView* fView;
 };
 
