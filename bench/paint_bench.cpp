@@ -47,7 +47,7 @@ BENCHMARK(BM_FullDraw)->Unit(benchmark::kMicrosecond);
 void BM_ConfirmingClick(benchmark::State& state)
 {
     MidGame game;
-    const CellPoint free = tavview::CellCenter(Board::Player, 1);
+    const CellPoint free = CellCenter(Board::Player, 1);
     game.view->placementState = 1;
     game.view->previewCell = 1;
     const tavgame saved = *game.view;

@@ -9,14 +9,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <signal.h>
+#include <memory>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 #include "layout.h"
+#include "process.h"
 #include "x_session.h"
 
 using xsession::PixelAt;
@@ -62,38 +62,35 @@ struct Run {
 constexpr int kProbeX = int(kWindowFrame.left) + kOfferSpot.x;
 constexpr int kProbeY = int(kWindowFrame.top) + 100;
 
+// The screen where no window shows.
+uint32_t gBare = 0;
+
 // Starts the program and waits until its window shows painted pixels.
-pid_t Launch(const char* path, Clock::duration* startup)
+std::unique_ptr<harness::Process> Launch(const char* path, Clock::duration* startup)
 {
-    const uint32_t before = PixelAt(kProbeX, kProbeY);
     const auto start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execl(path, path, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    while (PixelAt(kProbeX, kProbeY) == before && Clock::now() - start < std::chrono::seconds(20))
+    auto program = std::make_unique<harness::Process>(std::vector<std::string> {path});
+    while (PixelAt(kProbeX, kProbeY) == gBare && Clock::now() - start < std::chrono::seconds(20))
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     *startup = Clock::now() - start;
-    return pid;
+    return program;
 }
 
-void Stop(pid_t pid)
+// Ends the program and waits for the server to take its window down.
+void Stop(std::unique_ptr<harness::Process> program)
 {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    // Let the server take the window down before the next start.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    program.reset();
+    harness::WaitFor([] { return PixelAt(kProbeX, kProbeY) == gBare; });
 }
 
 Run Measure(const char* path)
 {
     Clock::duration startup;
-    const pid_t pid = Launch(path, &startup);
+    auto program = Launch(path, &startup);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const Run run {
-        std::chrono::duration<double, std::milli>(startup).count(), StatusField(pid, "VmHWM")};
-    Stop(pid);
+    const Run run {std::chrono::duration<double, std::milli>(startup).count(),
+        StatusField(program->Pid(), "VmHWM")};
+    Stop(std::move(program));
     return run;
 }
 
@@ -106,7 +103,8 @@ template <typename T> T Median(std::vector<T> values)
 void Idle()
 {
     Clock::duration startup;
-    const pid_t pid = Launch(TAVRIN_BINARY, &startup);
+    auto program = Launch(TAVRIN_BINARY, &startup);
+    const pid_t pid = program->Pid();
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const long ticks = CpuTicks(pid);
     const long switches = StatusField(pid, "voluntary_ctxt_switches");
@@ -117,7 +115,7 @@ void Idle()
         1000.0 * double(CpuTicks(pid) - ticks) / double(tick),
         StatusField(pid, "voluntary_ctxt_switches") - switches,
         StatusField(pid, "nonvoluntary_ctxt_switches") - forced);
-    Stop(pid);
+    Stop(std::move(program));
 }
 
 } // namespace
@@ -129,6 +127,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "startup_bench: Xvfb did not start\n");
         return 1;
     }
+    gBare = PixelAt(kProbeX, kProbeY);
     std::vector<double> gameMs, bareMs;
     std::vector<long> gameKb, bareKb;
     Measure(BARE_BINARY); // warms the file cache for both

@@ -29,7 +29,6 @@ public:
     int32 Go();
 
 private:
-    friend struct KitAccess;
     struct Data;
     std::unique_ptr<Data> fData;
 };

@@ -1,13 +1,9 @@
 #include "Application.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QByteArray>
-#include <QWidget>
 
 #include <cerrno>
 #include <optional>
-#include <xcb/xcb.h>
 
 #include "AppDefs.h"
 #include "FontFace.h"
@@ -18,7 +14,7 @@
 
 BApplication* be_app = nullptr;
 
-struct BApplication::Data : QAbstractNativeEventFilter {
+struct BApplication::Data {
     // Qt keeps references to these for the application's whole life. It is
     // given the program's name and nothing else to parse.
     int argc = 1;
@@ -27,28 +23,7 @@ struct BApplication::Data : QAbstractNativeEventFilter {
     QApplication app {argc, argv};
     // Declared after the application, so the fonts go first.
     FontFace::Faces faces;
-
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override;
 };
-
-// Another X client may destroy a window outright, which Qt does not notice;
-// for the program that is the window closing.
-bool BApplication::Data::nativeEventFilter(const QByteArray& type, void* message, qintptr*)
-{
-    if (type != "xcb_generic_event_t")
-        return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
-        return false;
-    const xcb_window_t gone = reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window;
-    for (BWindow* window : be_app->fWindows) {
-        if (window->Widget()->internalWinId() == gone) {
-            window->CloseRequested();
-            break;
-        }
-    }
-    return false;
-}
 
 // The desktop knows the program by a reverse-DNS id, which the build gives;
 // the four-character signature stays the application's own. Wayland takes
@@ -62,7 +37,6 @@ BApplication::BApplication(uint32)
     QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(KIT_DESKTOP_ID));
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::instance()->installNativeEventFilter(fData.get());
     ViewAccessible::Install();
     be_app = this;
 }

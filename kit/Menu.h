@@ -28,7 +28,6 @@ public:
 private:
     friend class BMenuBar;
     friend class BMenuItem;
-    friend struct KitAccess;
     QMenu* Menu() const { return fMenu.get(); }
 
     std::unique_ptr<QMenu> fMenu;

@@ -19,7 +19,6 @@ public:
 
 private:
     friend class BMenu;
-    friend struct KitAccess;
     void Invoke();
 
     std::unique_ptr<BMessage> fMessage;

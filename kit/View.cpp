@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "InterfaceDefs.h"
-#include "ViewAccessible.h"
 #include "ViewData.h"
 #include "Window.h"
 
@@ -90,14 +89,19 @@ void BView::Data::Dirty(const BPoint* points, int count, qreal pen)
     Dirty(QRectF(QPointF(left - pen, top - pen), QPointF(right + pen, bottom + pen)));
 }
 
+const QImage& ViewWidget::Shown() const
+{
+    fView->fData->EnsureImage();
+    return fView->fData->image;
+}
+
 void ViewWidget::paintEvent(QPaintEvent* event)
 {
-    BView::Data& data = *fView->fData;
-    data.EnsureImage();
+    const QImage& image = Shown();
     const QRect area = event->rect();
-    const qreal dpr = data.image.devicePixelRatio();
+    const qreal dpr = image.devicePixelRatio();
     QPainter screen(this);
-    screen.drawImage(QRectF(area), data.image,
+    screen.drawImage(QRectF(area), image,
         QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
 }
 
@@ -240,25 +244,27 @@ int32 BView::FocusedAccessibleItem() const
     return -1;
 }
 
-// Readers hear of changes only while one listens; otherwise this costs nothing.
+// Readers hear of an item by its index among the view's children. While
+// none listens, this costs nothing.
+void BView::Data::TellReaders(int32 index, QAccessible::Event change) const
+{
+    if (!QAccessible::isActive() || index < 0 || index >= view->CountAccessibleItems())
+        return;
+    QAccessibleEvent event(widget.get(), change);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+}
+
 void BView::AccessibleItemChanged(int32 index)
 {
-    ViewAccessible* view = ViewAccessible::Of(fData->widget.get());
-    if (!view || !view->Item(index))
-        return;
-    for (QAccessible::Event change : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
-        QAccessibleEvent event(view->Item(index), change);
-        QAccessible::updateAccessibility(&event);
-    }
+    fData->TellReaders(index, QAccessible::NameChanged);
+    fData->TellReaders(index, QAccessible::DescriptionChanged);
 }
 
 void BView::AccessibleFocusMoved()
 {
-    ViewAccessible* view = ViewAccessible::Of(fData->widget.get());
-    if (!view || !IsFocus() || !view->Item(FocusedAccessibleItem()))
-        return;
-    QAccessibleEvent event(view->Item(FocusedAccessibleItem()), QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    if (IsFocus())
+        fData->TellReaders(FocusedAccessibleItem(), QAccessible::Focus);
 }
 
 void BView::AddChild(BView* view, BView*)

@@ -103,7 +103,6 @@ protected:
 private:
     friend class BWindow;
     friend class ViewWidget;
-    friend struct KitAccess;
     void AttachTo(QWidget* parent, BWindow* window);
     void TellAttached();
 

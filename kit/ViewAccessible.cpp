@@ -131,13 +131,6 @@ void ViewAccessible::Install()
     QAccessible::installFactory(MakeInterface);
 }
 
-ViewAccessible* ViewAccessible::Of(QWidget* widget)
-{
-    if (!QAccessible::isActive())
-        return nullptr;
-    return dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(widget));
-}
-
 QAccessibleInterface* ViewAccessible::Item(int index) const
 {
     if (index < 0 || index >= childCount())

@@ -3,34 +3,34 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMetaObject>
-#include <QWidget>
 
 #include <vector>
+#include <xcb/xcb.h>
 
 #include "Application.h"
 #include "View.h"
+#include "WindowWidget.h"
 
-// The Qt side of a window: it turns the window manager's close request into
-// QuitRequested.
-class WindowWidget : public QWidget {
-public:
-    explicit WindowWidget(BWindow* window)
-        : fWindow(window)
-    {
-    }
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    if (fWindow->CloseRequested())
+        event->accept();
+    else
+        event->ignore();
+}
 
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        if (fWindow->CloseRequested())
-            event->accept();
-        else
-            event->ignore();
-    }
-
-private:
-    BWindow* fWindow;
-};
+// Another X client may destroy the window outright, which Qt does not take
+// for a close; for the program it is one.
+bool WindowWidget::nativeEvent(const QByteArray& type, void* message, qintptr*)
+{
+    if (type != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY
+        && reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == internalWinId())
+        fWindow->CloseRequested();
+    return false;
+}
 
 struct BWindow::Data {
     explicit Data(BWindow* window)

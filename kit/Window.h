@@ -33,10 +33,8 @@ public:
     void Quit() override;
 
 private:
-    friend class BApplication;
     friend class BMenuBar;
     friend class WindowWidget;
-    friend struct KitAccess;
     // Grows the window at the top and moves its views down, but for one.
     void MakeRoomAtTop(int pixels, BView* except);
     QWidget* Widget() const;

@@ -66,14 +66,14 @@ protected:
         view = new RecordingView(kViewBounds, "myView");
         window->AddChild(view);
         view->SetViewColor(kViewColor);
-        KitAccess::BackingImage(view); // the first full Draw
+        Pixels(view).Image(); // the first full Draw
         view->calls.clear();
     }
     void TearDown() override { delete window; }
 
     void Click(double x, double y)
     {
-        QWidget* widget = KitAccess::WidgetOf(view);
+        QWidget* widget = WidgetOf(view);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y),
             widget->mapToGlobal(QPointF(x, y)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &press);
@@ -81,7 +81,7 @@ protected:
 
     void ClickCell(Board board, int cell, int dx = 0, int dy = 0)
     {
-        const CellPoint c = tavview::CellCenter(board, cell);
+        const CellPoint c = CellCenter(board, cell);
         Click(c.x + dx, c.y + dy);
     }
 

@@ -1,44 +1,23 @@
 #pragma once
 
-// The built game in the tests' own X server: where things lie on the screen,
-// real mouse clicks and key presses, and what the screen shows.
+// The built game in the tests' own X server: real mouse clicks and key
+// presses where the player sees things, and what the screen shows.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QRect>
 
+#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tables.h"
+#include "board_picture.h"
 #include "x_session.h"
 
 using namespace xsession;
-
-// Where the game's window content starts on the screen.
-constexpr int kLeft = 100;
-constexpr int kTop = 100;
-
-// Where the player sees the five columns of the left board.
-constexpr int kColumnX[5] = {43, 94, 145, 196, 247};
-
-struct Spot {
-    int x, y;
-};
-
-// The centre of a cell of the left (0) or right (1) board, in the window.
-inline Spot Cell(int board, int cell)
-{
-    const int column = (kCellGrid[cell][0] + 6) / 3;
-    return {kColumnX[column] + 290 * board, 180 + 30 * kCellGrid[cell][1]};
-}
-
-inline const QColor kBackground(200, 200, 200);
-inline const QColor kEmptyGround(100, 100, 100);
-inline const QColor kPlacedGround(0, 0, 0);
 
 class EndToEnd : public testing::Test {
 protected:
@@ -64,96 +43,43 @@ protected:
             return !window.empty();
         })) << "no game window";
         window = window.substr(0, window.find('\n'));
-        ASSERT_TRUE(WaitFor([&] { return Pixel(290, 100) == kBackground; })) << "never painted";
-        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(kLeft + 290) + " "
-            + std::to_string(kTop + 100));
+        origin = Server().Origin(std::stoul(window));
+        ASSERT_TRUE(WaitFor([&] { return Screen().At(kOfferSpot.x, 100) == kBackground; }))
+            << "never painted";
+        Focus();
     }
 
-    QColor Pixel(int x, int y) const { return Shot().At(kLeft + x, kTop + y); }
+    // Gives the game's window the keyboard, as a window manager would, and
+    // rests the pointer over the board.
+    void Focus()
+    {
+        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(origin.x() + 290)
+            + " " + std::to_string(origin.y() + 100));
+    }
 
-    void Click(int x, int y)
+    BoardPicture Screen() const { return BoardPicture(Shot().Image(), origin); }
+
+    // A press and release at a point of the board view.
+    void Click(int x, int y, int button = 1)
     {
         std::ostringstream command;
-        command << "xdotool mousemove " << kLeft + x << " " << kTop + y << " click 1";
+        command << "xdotool mousemove " << origin.x() + x << " " << origin.y() + y << " click "
+                << button;
         Shell(command.str());
     }
 
     void ClickCell(int cell)
     {
-        const Spot s = Cell(0, cell);
-        Click(s.x, s.y);
+        const CellPoint c = CellCenter(Board::Player, cell);
+        Click(c.x, c.y);
     }
 
     void Key(const std::string& keys) { Shell("xdotool key " + keys); }
 
-    static bool Placed(const Shot& shot, int board, int cell)
+    // Waits until so many of the game's menus show.
+    static bool MenusShow(int count)
     {
-        const Spot s = Cell(board, cell);
-        return shot.At(kLeft + s.x - 22, kTop + s.y) == kPlacedGround;
-    }
-
-    static int PlacedCount(const Shot& shot, int board)
-    {
-        int count = 0;
-        for (int cell = 0; cell < 19; cell++)
-            count += Placed(shot, board, cell);
-        return count;
-    }
-
-    // A preview shows a stripe below the centre on the grey ground.
-    bool PreviewOn(int cell) const
-    {
-        const Shot shot;
-        const Spot s = Cell(0, cell);
-        return shot.At(kLeft + s.x - 22, kTop + s.y) == kEmptyGround
-            && shot.At(kLeft + s.x, kTop + s.y + 20) != kEmptyGround;
-    }
-
-    bool EmptyCell(int cell) const
-    {
-        const Shot shot;
-        const Spot s = Cell(0, cell);
-        return shot.At(kLeft + s.x, kTop + s.y + 20) == kEmptyGround;
-    }
-
-    bool TileOnOffer() const { return Pixel(290 - 22, 300) == kPlacedGround; }
-    bool OfferSpotEmpty() const { return Pixel(290 - 22, 300) == kBackground; }
-
-    int FreeCell(int skip = -1) const
-    {
-        const Shot shot;
-        for (int cell = 0; cell < 19; cell++) {
-            if (cell != skip && !Placed(shot, 0, cell))
-                return cell;
-        }
-        return -1;
-    }
-
-    // Text on a light ground: many light pixels and some dark ones.
-    static bool ShowsText(const Shot& shot, QRect area)
-    {
-        int light = 0, dark = 0;
-        for (int y = area.top(); y <= area.bottom(); y++) {
-            for (int x = area.left(); x <= area.right(); x++) {
-                const int value = shot.At(x, y).value();
-                light += value > 200;
-                dark += value < 80;
-            }
-        }
-        return light > area.width() * area.height() / 2 && dark > 50;
-    }
-
-    // Dark pixels in the result message's place between the lowest cells.
-    bool ResultShown() const
-    {
-        const Shot shot;
-        for (int y = 305; y <= 332; y++) {
-            for (int x = 200; x <= 380; x++) {
-                if (shot.At(kLeft + x, kTop + y).value() < 100)
-                    return true;
-            }
-        }
-        return false;
+        return WaitFor([&] { return Server().PopupsShowing(TAVRIN_APP_ID) == count; });
     }
 
     // The about boxes on screen.
@@ -175,12 +101,35 @@ protected:
     }
 
     // Presses the about box's only button with the keyboard.
-    void DismissAboutBox(const std::string& about)
+    void DismissAboutBox(const std::string& about, const std::string& key = "Return")
     {
         Shell("xdotool windowfocus " + about);
-        Key("Return");
+        Key(key);
         ASSERT_TRUE(WaitFor([] { return AboutBoxes().empty(); })) << "the about box stayed";
-        Shell("xdotool windowfocus " + window);
+        Focus();
+    }
+
+    // Where a window lies on the screen and how large it is.
+    static QRect Geometry(const std::string& id)
+    {
+        const std::string geometry = Shell("xdotool getwindowgeometry " + id);
+        int x = 0, y = 0, width = 0, height = 0;
+        const size_t position = geometry.find("Position:"), size = geometry.find("Geometry:");
+        if (position == std::string::npos || size == std::string::npos
+            || sscanf(geometry.c_str() + position, "Position: %d,%d", &x, &y) != 2
+            || sscanf(geometry.c_str() + size, "Geometry: %dx%d", &width, &height) != 2)
+            return QRect();
+        return QRect(x, y, width, height);
+    }
+
+    // The lines of text the about box shows, right of its icon and above its
+    // button.
+    static int AboutTextLines(const std::string& about)
+    {
+        const QRect box = Geometry(about);
+        const QRect text(
+            box.x() + box.width() * 15 / 100, box.y(), box.width() / 2, box.height() * 65 / 100);
+        return InkGroups(Shot().Image(), text, false, 3);
     }
 
     void ExpectCleanExit()
@@ -193,4 +142,5 @@ protected:
 
     std::unique_ptr<Game> game;
     std::string window;
+    QPoint origin; // of the board view on the screen
 };

@@ -98,7 +98,7 @@ protected:
                       << "\" (" << About(i) << ")\n";
     }
 
-    ScreenReader reader;
+    atspi::ScreenReader reader;
     QJsonArray items, menus;
     std::vector<QJsonArray> heard;
 };
@@ -122,7 +122,7 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
         Key("Return");
         ASSERT_TRUE(WaitFor([&] { return Read(), Name(cell) == tile; })) << "no preview";
         EXPECT_EQ(About(cell).substr(About(cell).size() - 9), ", preview");
-        EXPECT_TRUE(WaitFor([&] { return OfferSpotEmpty(); }));
+        EXPECT_TRUE(WaitFor([&] { return Screen().OfferSpotEmpty(); }));
         Key("space");
         ASSERT_TRUE(WaitFor([&] { return Read(), Name(kNews).find(tile) != std::string::npos; }))
             << "the turn was not told";
@@ -141,8 +141,9 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
         EXPECT_EQ(told, 1) << Name(kNews);
         EXPECT_TRUE(HeardName(Name(kNews))) << "the news was not heard";
         EXPECT_TRUE(WaitFor([&] {
-            const Shot shot;
-            return PlacedCount(shot, 0) == turn + 1 && PlacedCount(shot, 1) == turn + 1;
+            const BoardPicture now = Screen();
+            return now.PlacedCount(Board::Player) == turn + 1
+                && now.PlacedCount(Board::Computer) == turn + 1;
         })) << "the screen does not show the turn";
         if (turn == 9)
             Show("in the middle of the game");
@@ -151,7 +152,7 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
     const int player = std::stoi(Name(kPlayerScore)), computer = std::stoi(Name(kComputerScore));
     EXPECT_EQ(Name(kResult), player >= computer ? "You Win" : "You Lose");
     EXPECT_NE(Name(kNews).find(Name(kResult)), std::string::npos);
-    EXPECT_TRUE(ResultShown());
+    EXPECT_TRUE(Screen().ResultShown());
 
     // The menus open from the keyboard, and the about box closes with Escape.
     for (const char* opener : {"F10", "alt+f"}) {

@@ -1,17 +1,46 @@
 #pragma once
 
-// Helpers for tests that look at what the kit painted.
+// Helpers for tests that look at what the kit shows: the Qt widgets behind
+// its views and windows, and what a view shows in view pixels.
 
+#include <QApplication>
 #include <QColor>
-#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 
-#include <KitAccess.h>
+#include <cmath>
+
 #include <View.h>
+#include <Window.h>
+
+#include "ViewData.h"
+#include "WindowWidget.h"
+#include "ink.h"
 
 int QtWarningCount();
 double RequestedScale();
+
+// The widget that shows a view: its own kind, or one named after the view.
+inline QWidget* WidgetOf(const BView* view)
+{
+    QWidget* named = nullptr;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* shown = dynamic_cast<ViewWidget*>(widget); shown && shown->View() == view)
+            return widget;
+        if (!named && widget->objectName() == view->Name())
+            named = widget;
+    }
+    return named;
+}
+
+inline QWidget* WidgetOf(const BWindow* window)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* shown = dynamic_cast<WindowWidget*>(widget); shown && shown->Window() == window)
+            return widget;
+    }
+    return nullptr;
+}
 
 // Lets queued messages and paint requests run.
 inline void ProcessEvents()
@@ -20,11 +49,12 @@ inline void ProcessEvents()
         QCoreApplication::processEvents();
 }
 
-// Reads a view's backing image in view pixels, whatever its scale.
+// What a view shows, read in view pixels whatever its scale. The view draws
+// itself first if it has not yet.
 class Pixels {
 public:
-    explicit Pixels(BView* view)
-        : fImage(KitAccess::BackingImage(view))
+    explicit Pixels(const BView* view)
+        : fImage(static_cast<ViewWidget*>(WidgetOf(view))->Shown())
     {
     }
 
@@ -35,18 +65,6 @@ public:
     {
         const qreal s = Scale();
         return fImage.pixelColor(int((x + 0.5) * s), int((y + 0.5) * s));
-    }
-
-    // The red channel of view pixel (x, y), averaged over its device pixels.
-    double MeanRed(int x, int y) const
-    {
-        const int s = qRound(Scale());
-        double sum = 0;
-        for (int dy = 0; dy < s; dy++) {
-            for (int dx = 0; dx < s; dx++)
-                sum += qRed(fImage.pixel(x * s + dx, y * s + dy));
-        }
-        return sum / (s * s);
     }
 
     bool Is(int x, int y, int r, int g, int b) const { return At(x, y) == QColor(r, g, b); }
@@ -67,30 +85,27 @@ public:
 
     const QImage& Image() const { return fImage; }
 
+    // One pixel a view pixel, each the colour at its centre.
+    QImage InViewPixels() const
+    {
+        const qreal s = Scale();
+        QImage sampled(int(std::ceil(fImage.width() / s - 0.5)),
+            int(std::ceil(fImage.height() / s - 0.5)), QImage::Format_RGB32);
+        for (int y = 0; y < sampled.height(); y++) {
+            for (int x = 0; x < sampled.width(); x++)
+                sampled.setPixel(x, y, At(x, y).rgb());
+        }
+        return sampled;
+    }
+
 private:
     QImage fImage;
 };
 
-// The columns and rows that hold a pixel darker than the threshold within an
-// area, in view pixels; empty when there is none.
-struct InkBox {
-    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-    bool Empty() const { return right < 0; }
-};
-
+// The ink of an area given in view pixels, in view pixels.
 inline InkBox FindInk(
     const Pixels& pixels, int left, int top, int right, int bottom, int threshold = 128)
 {
-    InkBox box;
-    for (int y = top; y <= bottom; y++) {
-        for (int x = left; x <= right; x++) {
-            if (pixels.At(x, y).value() < threshold) {
-                box.left = std::min(box.left, x);
-                box.right = std::max(box.right, x);
-                box.top = std::min(box.top, y);
-                box.bottom = std::max(box.bottom, y);
-            }
-        }
-    }
-    return box;
+    return FindInk(
+        pixels.InViewPixels(), QRect(QPoint(left, top), QPoint(right, bottom)), threshold);
 }

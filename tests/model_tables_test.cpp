@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "geometry.h"
 #include "tables.h"
 
 namespace {
@@ -39,21 +40,17 @@ TEST(Tables, ConsecutiveCellsOfALineDifferByItsDirectionsStep)
 
 TEST(Tables, LinesRunFromEdgeToEdgeOfTheBoard)
 {
-    // A line that stopped short would leave a neighbour of its end cell on the board.
-    auto cellAt = [](int col, int row) {
-        for (int c = 0; c < kCellCount; c++) {
-            if (kCellGrid[c][0] == col && kCellGrid[c][1] == row)
-                return c;
-        }
-        return -1;
-    };
+    // A line that stopped short would leave a neighbour of its end cell on
+    // the board. A step of three column units is one column.
     int total = 0;
     for (int line = 0; line < kLineCount; line++) {
         const int d = kLineDirection[line];
-        const int16_t* first = kCellGrid[kLineCells[line][0]];
-        const int16_t* last = kCellGrid[kLineCells[line][kLineLength[line] - 1]];
-        EXPECT_EQ(cellAt(first[0] - kStep[d][0], first[1] - kStep[d][1]), -1) << line;
-        EXPECT_EQ(cellAt(last[0] + kStep[d][0], last[1] + kStep[d][1]), -1) << line;
+        const int first = kLineCells[line][0], last = kLineCells[line][kLineLength[line] - 1];
+        EXPECT_EQ(
+            CellAt(CellColumn(first) - kStep[d][0] / 3, kCellGrid[first][1] - kStep[d][1]), -1)
+            << line;
+        EXPECT_EQ(CellAt(CellColumn(last) + kStep[d][0] / 3, kCellGrid[last][1] + kStep[d][1]), -1)
+            << line;
         total += kLineLength[line];
     }
     EXPECT_EQ(total, 57);

@@ -1,18 +1,30 @@
 #pragma once
 
-// A screen reader for the end-to-end tests: a private D-Bus session, on which
+// Screen readers for the end-to-end tests: a private D-Bus session, on which
 // Qt and AT-SPI find each other, and screen_reader.py listening on it. Each
 // Read() asks it what the game tells screen readers.
 
 #include <QJsonObject>
 
-#include <cstdio>
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
-#include "x_session.h"
+#include "process.h"
 
-namespace xsession {
+namespace atspi {
+
+// A D-Bus session bus of the test's own; AT-SPI starts on it when asked.
+class Bus {
+public:
+    Bus();
+    bool Running() const { return !fAddress.empty(); }
+    // What a client needs to talk on this bus.
+    harness::Environment ClientEnvironment() const;
+
+private:
+    std::unique_ptr<harness::Process> fDaemon;
+    std::string fAddress;
+};
 
 class ScreenReader {
 public:
@@ -21,20 +33,18 @@ public:
     ScreenReader(const ScreenReader&) = delete;
     ScreenReader& operator=(const ScreenReader&) = delete;
 
-    bool Running() const { return fReader > 0; }
+    bool Running() const { return fReady; }
     // What the game needs to talk to the reader.
-    Environment GameEnvironment() const;
+    harness::Environment GameEnvironment() const;
     // The reader's answer; empty when it gave none.
     QJsonObject Read();
 
 private:
     QJsonObject Answer();
 
-    pid_t fBus = -1;
-    pid_t fReader = -1;
-    FILE* fCommands = nullptr;
-    FILE* fAnswers = nullptr;
-    std::string fAddress;
+    Bus fBus;
+    std::unique_ptr<harness::Process> fReader;
+    bool fReady = false;
 };
 
-} // namespace xsession
+} // namespace atspi

@@ -20,7 +20,7 @@ TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
     ClickCell(Board::Player, 9, 24, 0); // 576
     EXPECT_EQ(view->placementState, 1);
     EXPECT_EQ(view->previewCell, 9);
-    const CellPoint centre = tavview::CellCenter(Board::Player, 9);
+    const CellPoint centre = CellCenter(Board::Player, 9);
     Click(centre.x - 16.9, centre.y + 16.9); // d² = 571.2, fractional clicks count
     EXPECT_EQ(view->previewCell, 9);
     EXPECT_EQ(view->placementState, 0) << "a second click on the preview confirms it";
@@ -45,8 +45,8 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     const int tile = view->currentTile;
     const int computerCell = view->computerCell;
     ClickCell(Board::Player, 4);
-    EXPECT_EQ(view->calls,
-        std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 4), tile, false)});
+    EXPECT_EQ(
+        view->calls, std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 4), tile, false)});
     {
         const Pixels p(view);
         EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
@@ -58,15 +58,15 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     view->calls.clear();
     ClickCell(Board::Player, 13);
     EXPECT_EQ(view->calls,
-        (std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 4), 0, false),
-            TileCall(tavview::CellCenter(Board::Player, 13), tile, false)}));
+        (std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 4), 0, false),
+            TileCall(CellCenter(Board::Player, 13), tile, false)}));
     EXPECT_EQ(view->previewCell, 13);
     EXPECT_EQ(view->placementState, 1);
 
     // While previewing, clicks between cells, on the computer's board or on a
     // taken cell change and paint nothing.
     view->calls.clear();
-    const CellPoint below = tavview::CellCenter(Board::Player, 8);
+    const CellPoint below = CellCenter(Board::Player, 8);
     Click(below.x, below.y + kHexHalfHeight); // on the edge between cells 8 and 9
     ClickCell(Board::Computer, 13);
     EXPECT_TRUE(view->calls.empty());
@@ -76,9 +76,9 @@ TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
     EXPECT_EQ(view->playerBoard[13], tile);
     EXPECT_EQ(view->computerBoard[computerCell], tile);
     const std::vector<PaintCall> expected = {
-        TileCall(tavview::CellCenter(Board::Player, 13), tile, true),
+        TileCall(CellCenter(Board::Player, 13), tile, true),
         ScoreCall(kPlayerScoreSpot, view->playerScore, false),
-        TileCall(tavview::CellCenter(Board::Computer, computerCell), tile, true),
+        TileCall(CellCenter(Board::Computer, computerCell), tile, true),
         ScoreCall(kComputerScoreSpot, view->computerScore, true),
         TileCall(kOfferSpot, view->currentTile, true),
     };
@@ -113,7 +113,7 @@ protected:
         fakerand::Reset(9);
         window = new tavwindow(kWindowFrame);
         board = window->boardView;
-        KitAccess::BackingImage(board);
+        Pixels(board).Image();
     }
     void TearDown() override { delete window; }
 
@@ -125,7 +125,7 @@ protected:
 
     void Click(int cell)
     {
-        const CellPoint c = tavview::CellCenter(Board::Player, cell);
+        const CellPoint c = CellCenter(Board::Player, cell);
         board->MouseDown(BPoint(c.x, c.y));
     }
 
@@ -148,10 +148,10 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
         ASSERT_EQ(board->playerBoard[cell] + board->computerBoard[cell], 0);
 
     const Pixels p(board);
-    const CellPoint previewed = tavview::CellCenter(Board::Player, 2);
+    const CellPoint previewed = CellCenter(Board::Player, 2);
     EXPECT_TRUE(p.Is(previewed.x - 22, previewed.y, 100, 100, 100))
         << "the previewed cell is empty again";
-    const CellPoint top = tavview::CellCenter(Board::Player, 7);
+    const CellPoint top = CellCenter(Board::Player, 7);
     EXPECT_TRUE(p.Is(top.x - 22, top.y, 100, 100, 100));
     EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 0, 0, 0)) << "a new tile on offer";
     const InkBox left = FindInk(p, 0, 301, 80, 336);

@@ -13,7 +13,7 @@ class KeyboardTest : public BoardTest {
 protected:
     void Press(Qt::Key key)
     {
-        QWidget* widget = KitAccess::WidgetOf(view);
+        QWidget* widget = WidgetOf(view);
         const QString text = key == Qt::Key_Space ? " " : "";
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(widget, &press);
@@ -57,17 +57,17 @@ TEST_F(KeyboardTest, ArrowsWalkTheColumnsAndStopAtTheEdges)
         // paints nothing once the cursor shows.
         std::vector<PaintCall> expected;
         if (from != move.cell || step == 0)
-            expected.push_back(TileCall(tavview::CellCenter(Board::Player, from), 0, false));
+            expected.push_back(TileCall(CellCenter(Board::Player, from), 0, false));
         if (from != move.cell)
-            expected.push_back(TileCall(tavview::CellCenter(Board::Player, move.cell), 0, false));
+            expected.push_back(TileCall(CellCenter(Board::Player, move.cell), 0, false));
         EXPECT_EQ(view->calls, expected) << "step " << step;
         step++;
     }
     view->calls.clear();
     ClickCell(Board::Computer, 0);
     EXPECT_FALSE(view->cursorShown) << "a click takes the cursor away";
-    EXPECT_EQ(view->calls,
-        std::vector<PaintCall> {TileCall(tavview::CellCenter(Board::Player, 9), 0, false)});
+    EXPECT_EQ(
+        view->calls, std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 9), 0, false)});
 }
 
 TEST_F(KeyboardTest, ReturnAndSpaceDoWhatClicksOnTheCursorsCellDo)
@@ -87,7 +87,7 @@ TEST_F(KeyboardTest, ReturnAndSpaceDoWhatClicksOnTheCursorsCellDo)
     std::swap(window, other);
     view = new RecordingView(kViewBounds, "myView");
     window->AddChild(view);
-    KitAccess::BackingImage(view);
+    Pixels(view).Image();
     view->calls.clear();
     for (int cell : {10, 9, 9})
         ClickCell(Board::Player, cell);
@@ -103,9 +103,9 @@ TEST_F(KeyboardTest, ReturnAndSpaceDoWhatClicksOnTheCursorsCellDo)
     std::vector<PaintCall> expected = view->calls;
     const int tile = keyCalls.front().value;
     expected.insert(expected.begin() + 1,
-        {TileCall(tavview::CellCenter(Board::Player, 10), 0, false),
-            TileCall(tavview::CellCenter(Board::Player, 10), tile, false),
-            TileCall(tavview::CellCenter(Board::Player, 9), 0, false)});
+        {TileCall(CellCenter(Board::Player, 10), 0, false),
+            TileCall(CellCenter(Board::Player, 10), tile, false),
+            TileCall(CellCenter(Board::Player, 9), 0, false)});
     EXPECT_EQ(keyCalls, expected);
 
     // On a taken cell, Return does nothing.
@@ -114,8 +114,7 @@ TEST_F(KeyboardTest, ReturnAndSpaceDoWhatClicksOnTheCursorsCellDo)
     EXPECT_EQ(view->cursorCell, 9);
     EXPECT_EQ(view->placementState, 0);
     EXPECT_EQ(view->calls,
-        std::vector<PaintCall> {
-            TileCall(tavview::CellCenter(Board::Player, 9), view->playerBoard[9], true)})
+        std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 9), view->playerBoard[9], true)})
         << "only the cursor shows";
 }
 
@@ -128,10 +127,10 @@ std::string Words(int tile)
 TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
 {
     window->Show();
-    QApplication::setActiveWindow(KitAccess::WidgetOf(window));
+    QApplication::setActiveWindow(WidgetOf(window));
     view->MakeFocus(true);
     ProcessEvents();
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(KitAccess::WidgetOf(view));
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
     ASSERT_NE(board, nullptr);
     ASSERT_EQ(board->childCount(), 2 * kCellCount + 5);
     auto name = [&](int i) { return board->child(i)->text(QAccessible::Name).toStdString(); };
@@ -153,8 +152,8 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
     EXPECT_EQ(board->focusChild(), board->child(10));
     EXPECT_TRUE(board->child(10)->state().focused);
     EXPECT_EQ(board->child(10)->rect().center(),
-        KitAccess::WidgetOf(view)->mapToGlobal(QPoint(
-            tavview::CellCenter(Board::Player, 10).x, tavview::CellCenter(Board::Player, 10).y)));
+        WidgetOf(view)->mapToGlobal(
+            QPoint(CellCenter(Board::Player, 10).x, CellCenter(Board::Player, 10).y)));
 
     Press(Qt::Key_Return);
     EXPECT_EQ(name(10), Words(tile));

@@ -8,7 +8,10 @@
 #include <MenuBar.h>
 #include <Message.h>
 
+#include <map>
+
 #include "board_fixture.h"
+#include "colors.h"
 #include "tavwindow.h"
 
 namespace {
@@ -25,26 +28,31 @@ void ExpectCell(const Pixels& p, CellPoint c, int tile, bool placed)
         EXPECT_EQ(p.At(c.x, c.y), ground);
         return;
     }
-    static const QColor kStripe[10]
-        = {{150, 150, 150}, {204, 204, 204}, {255, 127, 179}, {255, 77, 255}, {0, 191, 255},
-            {51, 204, 191}, {255, 0, 0}, {173, 255, 45}, {255, 127, 0}, {255, 255, 0}};
-    EXPECT_EQ(p.At(c.x + 15, c.y - 9), kStripe[kTileNumbers[tile][0]]) << "rising stripe";
-    EXPECT_EQ(p.At(c.x, c.y + 20), kStripe[kTileNumbers[tile][1]]) << "vertical stripe";
-    EXPECT_EQ(p.At(c.x - 15, c.y - 9), kStripe[kTileNumbers[tile][2]]) << "falling stripe";
+    auto stripe = [&](int d) {
+        const ColorEntry& colour = kNumberColor[kTileNumbers[tile][d]];
+        return QColor(colour.red, colour.green, colour.blue);
+    };
+    EXPECT_EQ(p.At(c.x + 15, c.y - 9), stripe(0)) << "rising stripe";
+    EXPECT_EQ(p.At(c.x, c.y + 20), stripe(1)) << "vertical stripe";
+    EXPECT_EQ(p.At(c.x - 15, c.y - 9), stripe(2)) << "falling stripe";
 }
 
 class PaintTest : public BoardTest { };
 
-TEST_F(PaintTest, CellCentresFollowTheGrid)
+// The one check of the layout against its documented pixels: the columns'
+// x and the rows' y on both boards.
+TEST(Layout, CellCentresFollowTheGrid)
 {
-    const int xs[5] = {43, 94, 145, 196, 247};
+    const std::map<int, int> columnX = {{-6, 43}, {-3, 94}, {0, 145}, {3, 196}, {6, 247}};
+    const std::map<int, int> rowY = {
+        {-4, 60}, {-3, 90}, {-2, 120}, {-1, 150}, {0, 180}, {1, 210}, {2, 240}, {3, 270}, {4, 300}};
     for (int cell = 0; cell < kCellCount; cell++) {
-        const CellPoint left = tavview::CellCenter(Board::Player, cell);
-        const CellPoint right = tavview::CellCenter(Board::Computer, cell);
-        EXPECT_EQ(left.x, xs[(kCellGrid[cell][0] + 6) / 3]);
-        EXPECT_EQ(right.x, left.x + 290);
-        EXPECT_EQ(left.y, 180 + 30 * kCellGrid[cell][1]);
-        EXPECT_EQ(right.y, left.y);
+        const CellPoint left = CellCenter(Board::Player, cell);
+        const CellPoint right = CellCenter(Board::Computer, cell);
+        EXPECT_EQ(left.x, columnX.at(kCellGrid[cell][0])) << cell;
+        EXPECT_EQ(right.x, left.x + 290) << cell;
+        EXPECT_EQ(left.y, rowY.at(kCellGrid[cell][1])) << cell;
+        EXPECT_EQ(right.y, left.y) << cell;
     }
 }
 
@@ -56,8 +64,8 @@ TEST_F(PaintTest, StartOfAGameShowsEmptyBoardsTheTileOnOfferAndZeroScores)
     EXPECT_TRUE(p.Is(0, int(kViewBounds.bottom) - 1, 200, 200, 200));
     EXPECT_TRUE(p.Is(int(kViewBounds.right), int(kViewBounds.bottom), 200, 200, 200));
     for (int cell = 0; cell < kCellCount; cell++) {
-        ExpectCell(p, tavview::CellCenter(Board::Player, cell), 0, false);
-        ExpectCell(p, tavview::CellCenter(Board::Computer, cell), 0, false);
+        ExpectCell(p, CellCenter(Board::Player, cell), 0, false);
+        ExpectCell(p, CellCenter(Board::Computer, cell), 0, false);
     }
     ExpectCell(p, kOfferSpot, view->currentTile, true);
 
@@ -82,9 +90,9 @@ TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
     view->currentTile = 14;
     view->Draw(BRect());
     const Pixels p(view);
-    ExpectCell(p, tavview::CellCenter(Board::Player, 9), 1, true);
-    ExpectCell(p, tavview::CellCenter(Board::Computer, 0), 27, true);
-    ExpectCell(p, tavview::CellCenter(Board::Player, 4), 14, false);
+    ExpectCell(p, CellCenter(Board::Player, 9), 1, true);
+    ExpectCell(p, CellCenter(Board::Computer, 0), 27, true);
+    ExpectCell(p, CellCenter(Board::Player, 4), 14, false);
     EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
         << "the offer spot stays empty";
     EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y, 200, 200, 200));
@@ -95,7 +103,7 @@ TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
     view->playerBoard[9] = 18; // 6, 9, 8
     view->Draw(BRect());
     const Pixels p(view);
-    const CellPoint c = tavview::CellCenter(Board::Player, 9);
+    const CellPoint c = CellCenter(Board::Player, 9);
     int white = 0, halo = 0;
     // Around the vertical stripe's number, above the centre.
     for (int y = c.y - 30; y <= c.y - 10; y++) {
@@ -121,12 +129,11 @@ TEST_F(PaintTest, DrawPaintsEverythingInOrder)
     view->Draw(BRect(0, 0, -1, -1));
     std::vector<PaintCall> expected;
     for (int cell = 0; cell < kCellCount; cell++)
-        expected.push_back(
-            TileCall(tavview::CellCenter(Board::Player, cell), cell == 8 ? 7 : 0, cell == 8));
-    expected.push_back(TileCall(tavview::CellCenter(Board::Player, 5), view->currentTile, false));
+        expected.push_back(TileCall(CellCenter(Board::Player, cell), cell == 8 ? 7 : 0, cell == 8));
+    expected.push_back(TileCall(CellCenter(Board::Player, 5), view->currentTile, false));
     for (int cell = 0; cell < kCellCount; cell++)
         expected.push_back(
-            TileCall(tavview::CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
+            TileCall(CellCenter(Board::Computer, cell), cell == 3 ? 7 : 0, cell == 3));
     expected.push_back(ScoreCall(kPlayerScoreSpot, 0, false));
     expected.push_back(ScoreCall(kComputerScoreSpot, 0, true));
     EXPECT_EQ(view->calls, expected);
@@ -194,7 +201,7 @@ TEST_F(PaintTest, AScoreTooLongForItsBufferIsCutShort)
 TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
 {
     auto* window = new tavwindow(kWindowFrame);
-    QWidget* top = KitAccess::WidgetOf(window);
+    QWidget* top = WidgetOf(window);
     EXPECT_EQ(top->windowTitle(), "Tavrin");
     const QSize content(int(kViewBounds.Width()) + 1, int(kViewBounds.Height()) + 1);
     EXPECT_EQ(top->minimumSize(), content);
@@ -247,7 +254,7 @@ public:
 TEST(MainWindow, MenuItemsSendTheirCodes)
 {
     auto* window = new CodeRecorder;
-    auto* bar = KitAccess::WidgetOf(window)->findChild<QMenuBar*>("menubar");
+    auto* bar = WidgetOf(window)->findChild<QMenuBar*>("menubar");
     ASSERT_NE(bar, nullptr);
     for (QAction* menu : bar->actions()) {
         for (QAction* item : menu->menu()->actions()) {

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "board_fixture.h"
+#include "seed.h"
 #include "tavwindow.h"
 
 namespace {
@@ -55,8 +56,7 @@ BPoint RandomClick(std::mt19937& random, const tavview& view)
             float(random() % int(kViewBounds.bottom * 10)) / 10);
     const bool preview = kind < 7 && view.placementState == 1;
     const Board board = preview || random() % 5 ? Board::Player : Board::Computer;
-    const CellPoint c
-        = tavview::CellCenter(board, preview ? view.previewCell : int(random() % kCellCount));
+    const CellPoint c = CellCenter(board, preview ? view.previewCell : int(random() % kCellCount));
     return BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
 }
 
@@ -73,7 +73,7 @@ void RandomInput(std::mt19937& random, tavview* view)
     for (unsigned i = random() % 3; i < 3; i++) {
         const Qt::Key key = keys[random() % std::size(keys)];
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
-        QCoreApplication::sendEvent(KitAccess::WidgetOf(view), &press);
+        QCoreApplication::sendEvent(WidgetOf(view), &press);
     }
 }
 
@@ -85,7 +85,7 @@ public:
         : random(seed)
     {
         fakerand::Reset(seed);
-        KitAccess::BackingImage(view);
+        Pixels(view).Image();
     }
     ~RandomGames() { delete window; }
 
@@ -104,13 +104,12 @@ public:
                 ended += !wasOver && view->IsGameOver();
             }
             if (std::string problem = check(); !problem.empty())
-                return problem + " after input " + std::to_string(inputs) + " (seed "
-                    + std::to_string(seed) + ")";
+                return problem + " after input " + std::to_string(inputs);
         }
         return "";
     }
 
-    const unsigned seed = std::random_device()();
+    const TestSeed seed;
     std::mt19937 random;
     tavwindow* const window = new tavwindow(kWindowFrame);
     tavview* const view = window->boardView;
@@ -161,7 +160,7 @@ TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
         fresh->cursorCell = games.view->cursorCell;
         fresh->cursorShown = games.view->cursorShown;
         fresh->Draw(BRect(0, 0, -1, -1));
-        return Difference(KitAccess::BackingImage(games.view), KitAccess::BackingImage(fresh));
+        return Difference(Pixels(games.view).Image(), Pixels(fresh).Image());
     });
     EXPECT_EQ(problem, "") << "at scale " << RequestedScale();
     delete reference;

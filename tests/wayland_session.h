@@ -5,10 +5,10 @@
 
 #include <QImage>
 
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
-#include "x_session.h"
+#include "process.h"
 
 namespace wsession {
 
@@ -23,13 +23,13 @@ public:
 
     bool Running() const { return fRunning; }
     // The settings a client needs to find the compositor.
-    xsession::Environment ClientEnvironment() const;
+    harness::Environment ClientEnvironment() const;
     // What the compositor shows; a null image when the screenshot failed.
     QImage Screenshot() const;
 
 private:
-    pid_t fPid = -1;
     std::string fDir;
+    std::unique_ptr<harness::Process> fWeston;
     bool fRunning = false;
 };
 

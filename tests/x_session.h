@@ -1,42 +1,84 @@
 #pragma once
 
-// An X server of the tests' own (Xvfb), the game started in it, real input
-// through xdotool and the screen read back through xcb.
+// X servers of the tests' own (Xvfb), the game started in one, and what the
+// screen shows, read back through xcb. Real input goes through xdotool.
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 
-#include <chrono>
 #include <cstdint>
-#include <functional>
-#include <optional>
+#include <memory>
 #include <string>
-#include <sys/types.h>
-#include <utility>
 #include <vector>
+
+#include "process.h"
 
 struct xcb_connection_t;
 
 namespace xsession {
 
-// Starts Xvfb on a free display and points DISPLAY at it; false when it fails.
+using harness::Environment;
+using harness::WaitFor;
+using namespace std::chrono_literals;
+
+class XServer {
+public:
+    // A screen of this size and depth; Running() tells whether it came up.
+    explicit XServer(const std::string& screen = "1024x768x24");
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    bool Running() const { return fConnection != nullptr; }
+    const std::string& Display() const { return fDisplay; }
+    // What a client needs to show on this server and nowhere else.
+    Environment ClientEnvironment() const;
+
+    // Runs a shell command, xdotool say, on this server and returns what it
+    // printed.
+    std::string Shell(const std::string& command) const;
+
+    QImage Screenshot() const;
+    // One pixel as 0xRRGGBB, cheaper to poll than a whole screenshot.
+    uint32_t PixelAt(int x, int y) const;
+
+    // Sends WM_DELETE_WINDOW to a window, as a window manager does when the
+    // user closes it.
+    void CloseLikeAWindowManager(unsigned long window) const;
+    // Where a window's top left corner lies on the screen, frame excluded.
+    QPoint Origin(unsigned long window) const;
+    // A text property of a window, such as WM_CLASS; empty when it has none.
+    std::string TextProperty(unsigned long window, const char* name) const;
+    // The menus and other pop-ups of a program that show now, found by the
+    // class of their windows.
+    int PopupsShowing(const std::string& windowClass) const;
+
+private:
+    unsigned Atom(const char* name) const;
+
+    std::unique_ptr<harness::Process> fServer;
+    std::string fDisplay;
+    std::string fRuntimeDir;
+    xcb_connection_t* fConnection = nullptr;
+};
+
+// The server that the end-to-end tests share; DISPLAY points at it.
 bool StartServer();
 void StopServer();
+XServer& Server();
 
-// Runs a command with the test's environment and returns what it printed.
+// Shorthands for the shared server.
 std::string Shell(const std::string& command);
-
-// Waits up to the timeout for the condition, checking it every 20 ms.
-bool WaitFor(const std::function<bool()>& condition,
-    std::chrono::milliseconds timeout = std::chrono::seconds(10));
-
-// One screen pixel as 0xRRGGBB, cheaper to poll than a whole Shot.
 uint32_t PixelAt(int x, int y);
 
 // The whole screen at one moment.
 class Shot {
 public:
-    Shot();
+    explicit Shot(const XServer& server = Server())
+        : fImage(server.Screenshot())
+    {
+    }
     QColor At(int x, int y) const { return fImage.pixelColor(x, y); }
     const QImage& Image() const { return fImage; }
 
@@ -44,33 +86,11 @@ private:
     QImage fImage;
 };
 
-// Sends WM_DELETE_WINDOW to a window, as a window manager does when the user
-// closes it.
-void CloseLikeAWindowManager(unsigned long window);
-
-// A text property of a window, such as WM_CLASS; empty when it has none.
-std::string TextProperty(unsigned long window, const char* name);
-
-// Settings of environment variables for a child process; an absent value
-// removes the variable.
-using Environment = std::vector<std::pair<std::string, std::optional<std::string>>>;
-
-// The game as a child process, with its standard error kept in a file.
-class Game {
+// The game as a child process, run under TAVRIN_WRAPPER where that is set
+// (valgrind, say), in the test's environment with these changes.
+class Game : public harness::Process {
 public:
-    // Starts the game in the test's environment with these changes made.
     explicit Game(const Environment& changes = {});
-    ~Game();
-
-    // Waits for the process to end; true with its exit status when it did.
-    bool WaitExit(int* status, std::chrono::milliseconds timeout = std::chrono::seconds(10));
-    std::string Stderr() const;
-    pid_t Pid() const { return fPid; }
-
-private:
-    pid_t fPid = -1;
-    std::string fStderrPath;
-    bool fExited = false;
 };
 
 } // namespace xsession

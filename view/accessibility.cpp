@@ -23,23 +23,8 @@ std::string TileWords(int16 tile)
 // from the top, as the arrow keys go.
 std::string Place(int cell)
 {
-    int position = 1;
-    for (int other = 0; other < cell; other++)
-        position += kCellGrid[other][0] == kCellGrid[cell][0];
-    return "column " + std::to_string((kCellGrid[cell][0] + 6) / 3 + 1) + ", position "
-        + std::to_string(position);
-}
-
-BRect Frame(CellPoint centre, int32 halfWidth, int32 halfHeight)
-{
-    return BRect(float(centre.x - halfWidth), float(centre.y - halfHeight),
-        float(centre.x + halfWidth), float(centre.y + halfHeight));
-}
-
-// The texts along the bottom: scores and the result, on one baseline.
-BRect TextFrame(int32 left, int32 right)
-{
-    return BRect(float(left), float(kResultSpot.y - 24), float(right), float(kResultSpot.y + 6));
+    return "column " + std::to_string(CellColumn(cell) + 1) + ", position "
+        + std::to_string(CellPlace(cell) + 1);
 }
 
 } // namespace
@@ -67,7 +52,7 @@ accessible_item tavview::CellItem(Board board, int cell) const
     return {B_ACCESSIBLE_CELL, TileWords(tile),
         std::string(mine ? "your board, " : "computer's board, ") + Place(cell)
             + (preview ? ", preview" : ""),
-        Frame(CellCenter(board, cell), kHexHalfWidth, kHexHalfHeight)};
+        CellFrame(board, cell)};
 }
 
 accessible_item tavview::AccessibleItemAt(int32 index) const
@@ -77,16 +62,15 @@ accessible_item tavview::AccessibleItemAt(int32 index) const
     switch (index) {
     case kOfferItem:
         return {B_ACCESSIBLE_LABEL, IsGameOver() ? "none" : TileWords(currentTile), "tile to place",
-            Frame(kOfferSpot, kHexHalfWidth, kHexHalfHeight)};
+            OfferFrame()};
     case kPlayerScoreItem:
         return {B_ACCESSIBLE_LABEL, std::to_string(playerScore), "your score",
-            TextFrame(kPlayerScoreSpot.x, kPlayerScoreSpot.x + 60)};
+            ScoreFrame(Board::Player)};
     case kComputerScoreItem:
         return {B_ACCESSIBLE_LABEL, std::to_string(computerScore), "computer's score",
-            TextFrame(kComputerScoreSpot.x - 80, kComputerScoreSpot.x)};
+            ScoreFrame(Board::Computer)};
     case kResultItem:
-        return {B_ACCESSIBLE_LABEL, IsGameOver() ? ResultText() : "", "result",
-            TextFrame(kResultSpot.x - 60, kResultSpot.x + 60)};
+        return {B_ACCESSIBLE_LABEL, IsGameOver() ? ResultText() : "", "result", ResultFrame()};
     default:
         break;
     }

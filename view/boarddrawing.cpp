@@ -32,7 +32,7 @@ void tavview::Draw(BRect)
 
 void tavview::DrawResult()
 {
-    SetFontSize(24.0);
+    SetFontSize(kTextSize);
     SetHighColor(ToRgb(kTextColor));
     const char* text = ResultText();
     MovePenTo(BPoint(kResultSpot.x - StringWidth(text) / 2, float(kResultSpot.y)));
@@ -46,7 +46,7 @@ void tavview::DrawScore(int32 value, int32 x, int32 y, bool alignRight)
 {
     char text[10];
     std::snprintf(text, sizeof text, "%d", int(value));
-    SetFontSize(24.0);
+    SetFontSize(kTextSize);
     font_height height;
     GetFontHeight(&height);
     const float top = y - height.ascent;

@@ -5,34 +5,24 @@
 #include <InterfaceDefs.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "colors.h"
 #include "tavview.h"
 
 namespace {
 
-int16 CellAt(int column, int row)
+Step StepOf(char key)
 {
-    for (int16 cell = 0; cell < kCellCount; cell++) {
-        if (kCellGrid[cell][0] == column && kCellGrid[cell][1] == row)
-            return cell;
+    switch (key) {
+    case B_UP_ARROW:
+        return Step::Up;
+    case B_DOWN_ARROW:
+        return Step::Down;
+    case B_LEFT_ARROW:
+        return Step::Left;
+    default:
+        return Step::Right;
     }
-    return -1;
-}
-
-// The cell of a column nearest to the row; of two as near, the upper one.
-int16 NearestInColumn(int column, int row)
-{
-    int16 nearest = -1;
-    for (int16 cell = 0; cell < kCellCount; cell++) {
-        if (kCellGrid[cell][0] != column)
-            continue;
-        if (nearest < 0
-            || std::abs(kCellGrid[cell][1] - row) < std::abs(kCellGrid[nearest][1] - row))
-            nearest = cell;
-    }
-    return nearest;
 }
 
 } // namespace
@@ -57,17 +47,13 @@ void tavview::KeyDown(const char* bytes, int32 numBytes)
     }
 }
 
-// Up and Down stay in the column; Left and Right go to the neighbouring
-// column, to its cell nearest the row the cursor keeps to. At an edge the
-// cursor stays where it is.
+// Left and Right keep to the row that Up and Down last left the cursor on.
+// At an edge the cursor stays where it is.
 void tavview::MoveCursor(char key)
 {
-    const int column = kCellGrid[cursorCell][0], row = kCellGrid[cursorCell][1];
-    const bool vertical = key == B_UP_ARROW || key == B_DOWN_ARROW;
-    const int16 target = vertical
-        ? CellAt(column, row + (key == B_UP_ARROW ? -2 : 2))
-        : NearestInColumn(column + (key == B_LEFT_ARROW ? -3 : 3), fCursorRow);
-    if (target >= 0 && vertical)
+    const Step step = StepOf(key);
+    const int16 target = int16(CursorStep(cursorCell, step, fCursorRow));
+    if (target >= 0 && (step == Step::Up || step == Step::Down))
         fCursorRow = kCellGrid[target][1];
     if ((target < 0 || target == cursorCell) && cursorShown)
         return;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Where everything lies on the board view, in view pixels, origin at the top
-// left. The window, the painting, the hit test and the tests all go by this.
+// left. The window, the painting, the hit test and the tests all go by this;
+// geometry.h works out where each cell lies from it.
 
 #include <GraphicsDefs.h>
 #include <Rect.h>
@@ -42,6 +43,9 @@ inline constexpr int32 kOfferEraseMargin = 4;
 inline constexpr CellPoint kPlayerScoreSpot = {9, 330};     // where the text starts
 inline constexpr CellPoint kComputerScoreSpot = {571, 330}; // where the text ends
 inline constexpr CellPoint kResultSpot = {290, 330};        // centre of the baseline
+// The size of their text, and about how wide one of its digits is.
+inline constexpr int32 kTextSize = 24;
+inline constexpr int32 kDigitWidth = 16;
 
 // The keyboard's cursor marks the six corners of a hexagon this far from the
 // cell's centre, well inside its outline and clear of its numbers.

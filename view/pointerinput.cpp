@@ -6,26 +6,14 @@
 #include "colors.h"
 #include "tavview.h"
 
-namespace {
-
-// The square of the hit radius, about 24 pixels: well inside a hexagon.
-constexpr double kHitRadiusSquared = 578;
-
-} // namespace
-
-// Every button counts. Cell centres are at least 59 pixels apart, so at most
-// one cell is hit; the scan still visits them all. A click takes the
-// keyboard's cursor away.
+// Every button counts; only a free cell of the player's board takes a
+// click. A click takes the keyboard's cursor away.
 void tavview::MouseDown(BPoint where)
 {
     HideCursor();
-    for (int16 cell = 0; cell < kCellCount; cell++) {
-        const CellPoint center = CellCenter(Board::Player, cell);
-        const double dx = center.x - double(where.x);
-        const double dy = center.y - double(where.y);
-        if (kHitRadiusSquared > dx * dx + dy * dy && playerBoard[cell] == 0)
-            ClickCell(cell);
-    }
+    const int cell = CellUnder(Board::Player, where.x, where.y);
+    if (cell >= 0 && playerBoard[cell] == 0)
+        ClickCell(int16(cell));
 }
 
 void tavview::ClickCell(int16 cell)

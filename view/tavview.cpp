@@ -9,13 +9,6 @@ tavview::tavview(BRect frame, const char* name)
 
 tavview::~tavview() = default;
 
-CellPoint tavview::CellCenter(Board board, int cell)
-{
-    const CellPoint origin = board == Board::Player ? kPlayerBoardCentre : kComputerBoardCentre;
-    return CellPoint {
-        kCellGrid[cell][0] * kColumnUnit + origin.x, kCellGrid[cell][1] * kRowUnit + origin.y};
-}
-
 // The cursor is part of its cell, painted over whatever the cell shows.
 void tavview::DrawCell(Board board, int cell, int16 tile, bool placed)
 {

@@ -5,10 +5,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "layout.h"
+#include "geometry.h"
 #include "tavgame.h"
-
-enum class Board { Player, Computer };
 
 // The board view: both boards, the tile on offer and the scores, painted from
 // the game record it carries, and play on the player's board with the mouse
@@ -34,8 +32,6 @@ public:
 
     void ShowAbout();
 
-    // Pixel centre of a cell; painting and hit testing both go by it.
-    static CellPoint CellCenter(Board board, int cell);
     // The corners of a hexagon like a cell's, left corner first, then clockwise.
     static void HexagonCorners(
         int32 x, int32 y, int32 halfWidth, int32 halfHeight, BPoint* corners);

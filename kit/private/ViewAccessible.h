@@ -17,8 +17,6 @@ public:
 
     // Has Qt make one of these for every view's widget.
     static void Install();
-    // The accessible view of a view's widget while a screen reader listens.
-    static ViewAccessible* Of(QWidget* widget);
 
     BView* View() const { return fView; }
     // The interface of one item, made when first asked for.

@@ -2,6 +2,7 @@
 
 // The Qt side of a view: its widget, its backing image and its drawing state.
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -22,6 +23,9 @@ public:
     }
 
     BView* View() const { return fView; }
+    // The image the widget shows, made afresh first where it is missing or
+    // the screen's scale has changed.
+    const QImage& Shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,4 +74,5 @@ struct BView::Data {
     void Dirty(const QRectF& viewArea);
     void Dirty(const BPoint* points, int count, qreal pen);
     void PaintShape(const BPoint* points, int count, qreal penSize, bool closed, bool smooth);
+    void TellReaders(int32 index, QAccessible::Event change) const;
 };
