@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMetaObject>
+#include <QScreen>
 
+#include <algorithm>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -30,6 +32,48 @@ bool WindowWidget::nativeEvent(const QByteArray& type, void* message, qintptr*)
         && reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == internalWinId())
         fWindow->CloseRequested();
     return false;
+}
+
+namespace {
+
+// Where a frame of this size goes: where it was wanted if it fits the area
+// whole, else as near as shows the most of it, its top left corner (the
+// title bar and the menu bar) always inside.
+QPoint FitOnScreen(QPoint wanted, QSize frame, const QRect& area)
+{
+    const int x = std::min(wanted.x(), area.right() + 1 - frame.width());
+    const int y = std::min(wanted.y(), area.bottom() + 1 - frame.height());
+    return QPoint(std::max(x, area.left()), std::max(y, area.top()));
+}
+
+} // namespace
+
+void WindowWidget::ShowOnScreen()
+{
+    fWanted = pos();
+    Fit();
+    show();
+}
+
+// A window is placed by its frame, as far as the frame is known.
+void WindowWidget::Fit()
+{
+    const QPoint place
+        = FitOnScreen(fWanted, frameGeometry().size(), screen()->availableGeometry());
+    if (frameGeometry().topLeft() != place)
+        move(place);
+}
+
+// The window manager's frame is known once it has framed the window; the
+// window is placed again then, once, so that a window the user moves later
+// stays where the user puts it.
+void WindowWidget::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (fFramed || !isVisible() || frameGeometry().size() == size())
+        return;
+    fFramed = true;
+    Fit();
 }
 
 struct BWindow::Data {
@@ -68,7 +112,7 @@ BWindow::~BWindow()
 
 void BWindow::Show()
 {
-    fData->widget.show();
+    fData->widget.ShowOnScreen();
 }
 
 void BWindow::AddChild(BView* view, BView*)

@@ -26,6 +26,8 @@ public:
         uint32 workspace = B_CURRENT_WORKSPACE);
     ~BWindow() override;
 
+    // Shows the window at its frame's place, or where the screen shows as
+    // much of it as it can, its top left corner always on the screen.
     void Show();
     void AddChild(BView* view, BView* sibling = nullptr);
 

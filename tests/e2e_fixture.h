@@ -19,6 +19,17 @@
 
 using namespace xsession;
 
+// Keeps a picture of a failed test where CI collects what went wrong, and
+// says where.
+inline std::string KeepPicture(const QImage& picture, const std::string& name)
+{
+    const std::string dir = ARTIFACTS_DIR;
+    QDir().mkpath(QString::fromStdString(dir));
+    const std::string path = dir + "/" + name + ".png";
+    picture.save(QString::fromStdString(path));
+    return path;
+}
+
 class EndToEnd : public testing::Test {
 protected:
     void SetUp() override { StartGame(); }
@@ -27,12 +38,9 @@ protected:
     {
         if (!HasFailure())
             return;
-        const std::string dir = ARTIFACTS_DIR;
-        QDir().mkpath(QString::fromStdString(dir));
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        const std::string path = dir + "/" + info->test_suite_name() + "." + info->name() + ".png";
-        Shot().Image().save(QString::fromStdString(path));
-        ADD_FAILURE() << "screenshot kept at " << path;
+        const std::string name = std::string(info->test_suite_name()) + "." + info->name();
+        ADD_FAILURE() << "screenshot kept at " << KeepPicture(Shot().Image(), name);
     }
 
     void StartGame(const Environment& changes = {})
@@ -49,12 +57,20 @@ protected:
         Focus();
     }
 
-    // Gives the game's window the keyboard, as a window manager would, and
-    // rests the pointer over the board.
+    // Gives the game's window the keyboard, as a window manager would or
+    // through the one that runs, and rests the pointer over the board.
     void Focus()
     {
-        Shell("xdotool windowfocus " + window + " mousemove " + std::to_string(origin.x() + 290)
-            + " " + std::to_string(origin.y() + 100));
+        Shell(std::string("xdotool ") + (managed ? "windowactivate --sync " : "windowfocus ")
+            + window + " mousemove " + std::to_string(origin.x() + 290) + " "
+            + std::to_string(origin.y() + 100));
+    }
+
+    // The window that has the keyboard, as the window manager tells it.
+    static std::string ActiveWindow()
+    {
+        const std::string active = Shell("xdotool getactivewindow");
+        return active.substr(0, active.find('\n'));
     }
 
     BoardPicture Screen() const { return BoardPicture(Shot().Image(), origin); }
@@ -100,13 +116,21 @@ protected:
         return boxes.empty() ? "" : boxes.front();
     }
 
-    // Presses the about box's only button with the keyboard.
+    // Presses the about box's only button with the keyboard. A window
+    // manager gives the box the keyboard as it opens and the game's window
+    // as it closes; without one, the test does.
     void DismissAboutBox(const std::string& about, const std::string& key = "Return")
     {
-        Shell("xdotool windowfocus " + about);
+        if (!managed)
+            Shell("xdotool windowfocus " + about);
+        ASSERT_TRUE(WaitFor([&] { return !managed || ActiveWindow() == about; }))
+            << "the box has no focus";
         Key(key);
         ASSERT_TRUE(WaitFor([] { return AboutBoxes().empty(); })) << "the about box stayed";
-        Focus();
+        if (!managed)
+            Focus();
+        ASSERT_TRUE(WaitFor([&] { return !managed || ActiveWindow() == window; }))
+            << "no focus back";
     }
 
     // Where a window lies on the screen and how large it is.
@@ -142,5 +166,6 @@ protected:
 
     std::unique_ptr<Game> game;
     std::string window;
-    QPoint origin; // of the board view on the screen
+    QPoint origin;        // of the board view on the screen
+    bool managed = false; // a window manager runs
 };

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include <Application.h>
 
@@ -48,13 +49,19 @@ int main(int argc, char** argv)
             gScale = std::atof(argv[i] + 8);
         }
     }
-    // Qt warns when it has no runtime directory, as under a bare test runner.
-    if (!getenv("XDG_RUNTIME_DIR")) {
-        static char dir[] = "/tmp/tavrin-tests-XXXXXX";
-        if (mkdtemp(dir))
-            setenv("XDG_RUNTIME_DIR", dir, 1);
-    }
+    // Qt warns when it has no runtime directory, as under a bare test runner;
+    // ctest starts this program once per test, so the folder goes with it.
+    char dir[] = "/tmp/tavrin-tests-XXXXXX";
+    const bool ownRuntimeDir = !getenv("XDG_RUNTIME_DIR") && mkdtemp(dir);
+    if (ownRuntimeDir)
+        setenv("XDG_RUNTIME_DIR", dir, 1);
     qInstallMessageHandler(CountMessages);
-    BApplication app('dcwt');
-    return RUN_ALL_TESTS();
+    int status;
+    {
+        BApplication app('dcwt');
+        status = RUN_ALL_TESTS();
+    }
+    if (ownRuntimeDir)
+        std::filesystem::remove_all(dir);
+    return status;
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <poll.h>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -29,6 +30,8 @@ int TimeoutScale()
 [[noreturn]] void Exec(
     char* const* argv, const Environment& changes, int input, int output, int errors)
 {
+    // A test that dies takes its children with it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     dup2(input, 0);
     dup2(output, 1);
     dup2(errors, 2);

@@ -129,6 +129,27 @@ QPoint XServer::Origin(unsigned long window) const
     return reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint(-1, -1);
 }
 
+// _NET_FRAME_EXTENTS holds the frame's left, right, top and bottom widths.
+QRect XServer::FrameOf(unsigned long window) const
+{
+    const QRect content(Origin(window), QSize(0, 0));
+    const std::string extents = TextProperty(window, "_NET_FRAME_EXTENTS");
+    uint32_t border[4] = {0, 0, 0, 0};
+    if (extents.size() == sizeof border)
+        memcpy(border, extents.data(), sizeof border);
+    const auto geometry = Owned(xcb_get_geometry_reply(
+        fConnection, xcb_get_geometry(fConnection, xcb_window_t(window)), nullptr));
+    const QSize size = geometry ? QSize(geometry->width, geometry->height) : QSize();
+    return QRect(content.topLeft(), size)
+        .adjusted(-int(border[0]), -int(border[2]), int(border[1]), int(border[3]));
+}
+
+bool XServer::HasWindowManager() const
+{
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(fConnection)).data;
+    return !TextProperty(screen->root, "_NET_SUPPORTING_WM_CHECK").empty();
+}
+
 std::string XServer::TextProperty(unsigned long window, const char* name) const
 {
     const auto cookie = xcb_get_property(
@@ -161,6 +182,12 @@ int XServer::PopupsShowing(const std::string& windowClass) const
         showing += names.find('\0' + windowClass + '\0') != std::string::npos;
     }
     return showing;
+}
+
+WindowManager::WindowManager(const XServer& server)
+    : fOpenbox({"openbox", "--sm-disable"}, server.ClientEnvironment())
+{
+    fRunning = WaitFor([&] { return server.HasWindowManager(); });
 }
 
 bool StartServer()

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <memory>
@@ -48,6 +49,10 @@ public:
     void CloseLikeAWindowManager(unsigned long window) const;
     // Where a window's top left corner lies on the screen, frame excluded.
     QPoint Origin(unsigned long window) const;
+    // A window with the frame its window manager gives it, on the screen.
+    QRect FrameOf(unsigned long window) const;
+    // Whether a window manager runs, by the EWMH check window it announces.
+    bool HasWindowManager() const;
     // A text property of a window, such as WM_CLASS; empty when it has none.
     std::string TextProperty(unsigned long window, const char* name) const;
     // The menus and other pop-ups of a program that show now, found by the
@@ -61,6 +66,17 @@ private:
     std::string fDisplay;
     std::string fRuntimeDir;
     xcb_connection_t* fConnection = nullptr;
+};
+
+// Openbox managing a server's windows for as long as this lives.
+class WindowManager {
+public:
+    explicit WindowManager(const XServer& server);
+    bool Running() const { return fRunning; }
+
+private:
+    harness::Process fOpenbox;
+    bool fRunning = false;
 };
 
 // The server that the end-to-end tests share; DISPLAY points at it.

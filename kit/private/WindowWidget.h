@@ -6,8 +6,9 @@
 
 class BWindow;
 
-// Turns the window manager's close request, and the window being destroyed
-// by another X client, into the window's close path.
+// Shows the window on the screen, and turns the window manager's close
+// request, and the window being destroyed by another X client, into the
+// window's close path.
 class WindowWidget : public QWidget {
 public:
     explicit WindowWidget(BWindow* window)
@@ -17,10 +18,19 @@ public:
 
     BWindow* Window() const { return fWindow; }
 
+    // Shows the window where it was put, or where as much of it shows as
+    // the screen allows.
+    void ShowOnScreen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
 
 private:
+    void Fit();
+
     BWindow* fWindow;
+    QPoint fWanted;
+    bool fFramed = false; // placed with its frame's size known
 };
