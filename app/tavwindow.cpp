@@ -64,6 +64,7 @@ void tavwindow::MessageReceived(BMessage* message)
     case kMsgNewGame:
         boardView->NewGame();
         boardView->Draw(BRect(0, 0, -1, -1));
+        boardView->TellNewGame();
         break;
     case kMsgAbout:
         boardView->ShowAbout();

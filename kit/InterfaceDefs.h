@@ -2,6 +2,7 @@
 
 // The bytes KeyDown() receives for keys that type no character.
 enum {
+    B_TAB = 0x09,
     B_RETURN = 0x0a,
     B_ENTER = 0x0a,
     B_ESCAPE = 0x1b,

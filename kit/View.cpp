@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "InterfaceDefs.h"
+#include "ReaderEvents.h"
 #include "ViewData.h"
 #include "Window.h"
 
@@ -114,6 +115,9 @@ char KeyByte(const QKeyEvent* event)
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return 0;
     switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return B_TAB;
     case Qt::Key_Left:
         return B_LEFT_ARROW;
     case Qt::Key_Right:
@@ -153,6 +157,44 @@ void ViewWidget::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     QMetaObject::invokeMethod(
         this, [this] { fView->AccessibleFocusMoved(); }, Qt::QueuedConnection);
+}
+
+// The window passes its activation on to every widget in it.
+bool ViewWidget::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowActivate || type == QEvent::WindowDeactivate)
+        Locked([&] { fView->WindowActivated(type == QEvent::WindowActivate); });
+    return QWidget::event(event);
+}
+
+// Tab and Shift+Tab move within the view, which takes them as keys.
+bool ViewWidget::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+const std::string& ViewWidget::Announcement() const
+{
+    return fView->fData->announcement;
+}
+
+void ViewWidget::ItemRead(int32 index, const accessible_item& item)
+{
+    std::vector<BView::Data::Told>& told = fView->fData->told;
+    if (told.size() <= size_t(index))
+        told.resize(size_t(index) + 1);
+    told[size_t(index)] = {true, item.name, item.description};
+}
+
+void ViewWidget::ReadersArrived()
+{
+    Locked([&] {
+        if (hasFocus())
+            fView->AccessibleFocusMoved();
+        if (!fView->fData->announcementHeard)
+            fView->Announce(fView->fData->announcement);
+    });
 }
 
 void ViewWidget::mousePressEvent(QMouseEvent* event)
@@ -200,6 +242,10 @@ void BView::Draw(BRect)
 }
 
 void BView::MouseDown(BPoint)
+{
+}
+
+void BView::WindowActivated(bool)
 {
 }
 
@@ -255,10 +301,58 @@ void BView::Data::TellReaders(int32 index, QAccessible::Event change) const
     QAccessible::updateAccessibility(&event);
 }
 
+// The view's accessible lists its items, then its announcements.
+QAccessibleInterface* BView::Data::ReaderItem(int32 index) const
+{
+    if (!QAccessible::isActive() || index < 0)
+        return nullptr;
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget.get());
+    return shown && index < shown->childCount() ? shown->child(index) : nullptr;
+}
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+// Readers hear only of what has changed since they last read the item or
+// were told of it, so that nothing is said twice; an item they have not read
+// they will read as it stands.
 void BView::AccessibleItemChanged(int32 index)
 {
-    fData->TellReaders(index, QAccessible::NameChanged);
-    fData->TellReaders(index, QAccessible::DescriptionChanged);
+    QAccessibleInterface* item = fData->ReaderItem(index);
+    if (!item || index >= CountAccessibleItems()) {
+        fData->told.clear();
+        return;
+    }
+    if (size_t(index) >= fData->told.size() || !fData->told[size_t(index)].known)
+        return;
+    const accessible_item now = AccessibleItemAt(index);
+    Data::Told& told = fData->told[size_t(index)];
+    if (now.name != told.name)
+        readers::TellText(item, QAccessible::NameChanged, FromUtf8(told.name = now.name));
+    if (now.description != told.description) {
+        readers::TellText(
+            item, QAccessible::DescriptionChanged, FromUtf8(told.description = now.description));
+    }
+}
+
+// A sentence told while no reader listens waits for one: readers start a
+// moment after the program, and may start at any time.
+void BView::Announce(const std::string& sentence)
+{
+    fData->announcement = sentence;
+    QAccessibleInterface* announcements = fData->ReaderItem(CountAccessibleItems());
+    QAccessibleInterface* note = announcements ? announcements->child(0) : nullptr;
+    fData->announcementHeard = note != nullptr;
+    if (!note)
+        return;
+    readers::TellText(note, QAccessible::NameChanged, FromUtf8(sentence));
+    readers::TellShown(note);
 }
 
 void BView::AccessibleFocusMoved()

@@ -18,6 +18,7 @@ inline constexpr uint32 B_WILL_DRAW = 0x20000000;
 // What a screen reader reads of the things a view shows.
 enum accessible_role {
     B_ACCESSIBLE_CELL,   // a place that keys and clicks act on
+    B_ACCESSIBLE_IMAGE,  // a picture of a thing, named by what it shows
     B_ACCESSIBLE_LABEL,  // a text shown for reading
     B_ACCESSIBLE_STATUS, // a text that tells what just happened
 };
@@ -45,8 +46,12 @@ public:
     virtual void Draw(BRect updateRect);
     virtual void MouseDown(BPoint where);
     // Keys that type a character, or one of the codes of InterfaceDefs.h,
-    // while the view has the keyboard focus and no shortcut took them.
+    // while the view has the keyboard focus and no shortcut took them. Tab
+    // comes here too: the view moves within itself.
     virtual void KeyDown(const char* bytes, int32 numBytes);
+    // Called when the view's window becomes the active one, and when it
+    // stops being it.
+    virtual void WindowActivated(bool active);
 
     void MakeFocus(bool focused = true);
     bool IsFocus() const;
@@ -60,14 +65,17 @@ public:
 
     // Views that show things of their own list them here for screen readers,
     // which ask whenever they read; the focused item is the one keys act on,
-    // or -1. The view tells readers when an item's name or description
-    // changes, and when the focus moves to another item.
+    // or -1. The view tells readers when an item may have changed (they hear
+    // of what did) and when the focus moves to another item.
     virtual std::string AccessibleName() const;
     virtual int32 CountAccessibleItems() const;
     virtual accessible_item AccessibleItemAt(int32 index) const;
     virtual int32 FocusedAccessibleItem() const;
     void AccessibleItemChanged(int32 index);
     void AccessibleFocusMoved();
+    // Tells screen readers a sentence, which they speak at once, whatever has
+    // the focus. They keep the last one for reading again.
+    void Announce(const std::string& sentence);
     BRect Bounds() const;
 
     void SetViewColor(rgb_color color);

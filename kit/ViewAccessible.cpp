@@ -43,6 +43,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const accessible_item item = Item();
+        fView->ItemRead(fIndex, item);
         if (t == QAccessible::Name)
             return FromUtf8(item.name);
         return t == QAccessible::Description ? FromUtf8(item.description) : QString();
@@ -55,6 +56,8 @@ public:
         switch (Item().role) {
         case B_ACCESSIBLE_CELL:
             return QAccessible::Cell;
+        case B_ACCESSIBLE_IMAGE:
+            return QAccessible::Graphic;
         case B_ACCESSIBLE_STATUS:
             return QAccessible::StatusBar;
         case B_ACCESSIBLE_LABEL:
@@ -79,6 +82,66 @@ private:
 
     const ViewAccessible* fView;
     int fIndex;
+};
+
+// Where a view's announcements stand for readers: a status bar, the last of
+// the view's children, holding one notification named by the last sentence
+// the view told. A notification in a status bar is spoken as it shows,
+// whatever has the focus, and without its role.
+class AnnouncementAccessible : public QAccessibleInterface {
+public:
+    // The bar has no bar of its own; the notification has one.
+    AnnouncementAccessible(const ViewAccessible* view, QAccessibleInterface* bar)
+        : fView(view)
+        , fBar(bar)
+    {
+    }
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return fView->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override
+    {
+        return fBar ? fBar : const_cast<ViewAccessible*>(fView);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        return !fBar && index == 0 ? fView->Announcement() : nullptr;
+    }
+    int childCount() const override { return fBar ? 0 : 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return !fBar && child == fView->Announcement() ? 0 : -1;
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!fBar || t != QAccessible::Name)
+            return QString();
+        return FromUtf8(fView->LastAnnouncement());
+    }
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override
+    {
+        return fBar ? QAccessible::Notification : QAccessible::StatusBar;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    const ViewAccessible* fView;
+    QAccessibleInterface* fBar;
 };
 
 // Screen readers name the application after its main window: the desktop
@@ -110,6 +173,20 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object)
     return widget->isWindow() ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
 }
 
+// When a reader begins to listen, the views tell it what it has missed.
+class ReaderWatch : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (auto* view = dynamic_cast<ViewWidget*>(widget))
+                view->ReadersArrived();
+        }
+    }
+};
+
 } // namespace
 
 ViewAccessible::ViewAccessible(QWidget* widget, BView* view)
@@ -120,6 +197,8 @@ ViewAccessible::ViewAccessible(QWidget* widget, BView* view)
 
 ViewAccessible::~ViewAccessible()
 {
+    fItems.push_back(fAnnouncements);
+    fItems.push_back(fAnnouncement);
     for (QAccessibleInterface* item : fItems) {
         if (item)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
@@ -129,11 +208,43 @@ ViewAccessible::~ViewAccessible()
 void ViewAccessible::Install()
 {
     QAccessible::installFactory(MakeInterface);
+    static ReaderWatch watch;
+    QAccessible::installActivationObserver(&watch);
+}
+
+void ViewAccessible::ItemRead(int index, const accessible_item& item) const
+{
+    static_cast<ViewWidget*>(widget())->ItemRead(index, item);
+}
+
+const std::string& ViewAccessible::LastAnnouncement() const
+{
+    return static_cast<const ViewWidget*>(widget())->Announcement();
+}
+
+QAccessibleInterface* ViewAccessible::Announcements() const
+{
+    if (!fAnnouncements) {
+        fAnnouncements = new AnnouncementAccessible(this, nullptr);
+        QAccessible::registerAccessibleInterface(fAnnouncements);
+    }
+    return fAnnouncements;
+}
+
+QAccessibleInterface* ViewAccessible::Announcement() const
+{
+    if (!fAnnouncement) {
+        fAnnouncement = new AnnouncementAccessible(this, Announcements());
+        QAccessible::registerAccessibleInterface(fAnnouncement);
+    }
+    return fAnnouncement;
 }
 
 QAccessibleInterface* ViewAccessible::Item(int index) const
 {
-    if (index < 0 || index >= childCount())
+    if (index == fView->CountAccessibleItems())
+        return Announcements();
+    if (index < 0 || index >= fView->CountAccessibleItems())
         return nullptr;
     if (size_t(index) >= fItems.size())
         fItems.resize(size_t(index) + 1, nullptr);
@@ -157,7 +268,7 @@ bool ViewAccessible::ItemHasFocus(int index) const
 
 int ViewAccessible::childCount() const
 {
-    return fView->CountAccessibleItems();
+    return fView->CountAccessibleItems() + 1;
 }
 
 QAccessibleInterface* ViewAccessible::child(int index) const
@@ -167,6 +278,8 @@ QAccessibleInterface* ViewAccessible::child(int index) const
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
+    if (child && child == fAnnouncements)
+        return fView->CountAccessibleItems();
     for (size_t i = 0; i < fItems.size(); i++) {
         if (fItems[i] == child)
             return int(i);

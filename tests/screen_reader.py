@@ -3,8 +3,9 @@
 
 Reads commands on standard input, one per line, and answers each with one line
 of JSON on standard output:
-  read    the game's board: every item's role, name, description and whether
-          it has the focus, the menus that show, and the events heard since
+  read    the game's board: every item's role, name, description, whether it
+          has the focus and its children's names, the menus that show, and
+          the events heard since
           the last read: focus moves and changed names and descriptions, each
           as [type, name of the item, detail, the item's index]
   quit    ends the reader
@@ -75,7 +76,8 @@ def read():
             answer["board"] = board.name
             for item in board:
                 answer["items"].append([item.getRoleName(), item.name, item.description,
-                                        item.getState().contains(pyatspi.STATE_FOCUSED)])
+                                        item.getState().contains(pyatspi.STATE_FOCUSED),
+                                        [child.name for child in item]])
         answer["menus"] = showing_menus(app)
     return answer
 

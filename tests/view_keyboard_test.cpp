@@ -124,7 +124,9 @@ std::string Words(int tile)
         + std::to_string(kTileNumbers[tile][2]);
 }
 
-TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
+// What readers read of the board, and what they are told as the keys play:
+// a preview, a placement, an edge, the computer's board and a new game.
+TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
 {
     window->Show();
     QApplication::setActiveWindow(WidgetOf(window));
@@ -132,10 +134,17 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
     ProcessEvents();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
     ASSERT_NE(board, nullptr);
-    ASSERT_EQ(board->childCount(), 2 * kCellCount + 5);
+    const int items = 2 * kCellCount + 5;
+    ASSERT_EQ(board->childCount(), items + 1) << "the items, then the announcements";
     auto name = [&](int i) { return board->child(i)->text(QAccessible::Name).toStdString(); };
     auto about
         = [&](int i) { return board->child(i)->text(QAccessible::Description).toStdString(); };
+    QAccessibleInterface* news = board->child(items)->child(0);
+    ASSERT_NE(news, nullptr);
+    EXPECT_EQ(board->child(items)->role(), QAccessible::StatusBar);
+    EXPECT_EQ(news->role(), QAccessible::Notification);
+    auto told = [&] { return news->text(QAccessible::Name).toStdString(); };
+
     for (int i = 0; i < 2 * kCellCount; i++)
         EXPECT_EQ(name(i), "empty") << i;
     EXPECT_EQ(about(9), "your board, column 3, position 3");
@@ -143,9 +152,11 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
     EXPECT_EQ(board->child(9)->role(), QAccessible::Cell);
     const int tile = view->currentTile, computerCell = view->computerCell;
     EXPECT_EQ(name(38), Words(tile)) << "the tile on offer";
+    EXPECT_EQ(board->child(38)->role(), QAccessible::Graphic);
     EXPECT_EQ(name(39), "0");
     EXPECT_EQ(name(40), "0");
     EXPECT_EQ(name(41), "") << "no result yet";
+    EXPECT_EQ(told(), "New game. Tile to place: " + Words(tile) + ".") << "as the window opened";
 
     // The cursor's cell is in focus.
     Press(Qt::Key_Down);
@@ -156,15 +167,48 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShows)
             QPoint(CellCenter(Board::Player, 10).x, CellCenter(Board::Player, 10).y)));
 
     Press(Qt::Key_Return);
-    EXPECT_EQ(name(10), Words(tile));
-    EXPECT_EQ(about(10), "your board, column 3, position 4, preview");
+    EXPECT_EQ(name(10), Words(tile) + ", preview");
+    EXPECT_EQ(about(10), "your board, column 3, position 4") << "a cell's place never changes";
+    EXPECT_EQ(told(), "Preview of " + Words(tile) + " in column 3, position 4.");
 
     Press(Qt::Key_Return);
-    EXPECT_EQ(about(10), "your board, column 3, position 4");
+    EXPECT_EQ(name(10), Words(tile));
     EXPECT_EQ(name(kCellCount + computerCell), Words(tile));
     EXPECT_EQ(name(38), Words(view->currentTile));
-    const std::string news = name(42);
-    EXPECT_EQ(news.rfind("The computer put " + Words(tile) + " in column ", 0), 0u) << news;
+    const std::string turn = "You placed " + Words(tile)
+        + " in column 3, position 4; the computer put it in "
+        + about(kCellCount + computerCell).substr(std::string("computer's board, ").size())
+        + ". Scores: you 0, computer 0. Tile to place: " + Words(view->currentTile) + ".";
+    EXPECT_EQ(told(), turn);
+    EXPECT_EQ(name(42), turn) << "the last turn stays to be read again";
+
+    Press(Qt::Key_Return);
+    EXPECT_EQ(told(), "This cell is taken.");
+    for (int up = 0; up < 5; up++)
+        Press(Qt::Key_Up);
+    EXPECT_EQ(view->cursorCell, 7);
+    EXPECT_EQ(told(), "No cell above.");
+
+    // Tab takes the cursor to the same place on the computer's board, where
+    // the keys walk as on the player's and place nothing.
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(board->focusChild(), board->child(kCellCount + 7));
+    Press(Qt::Key_Right);
+    EXPECT_EQ(board->focusChild(), board->child(kCellCount + 12));
+    Press(Qt::Key_Space);
+    EXPECT_EQ(told(), "This is the computer's board; your tiles go on your own board.");
+    EXPECT_EQ(view->placementState, 0);
+    Press(Qt::Key_Backtab);
+    EXPECT_EQ(board->focusChild(), board->child(12));
+
+    view->NewGame();
+    view->Draw(BRect());
+    view->TellNewGame();
+    EXPECT_EQ(name(10), "empty");
+    EXPECT_EQ(name(42), "") << "no last turn in a new game";
+    EXPECT_EQ(told(),
+        "New game. Tile to place: " + Words(view->currentTile)
+            + ". your board, column 4, position 1: empty.");
 }
 
 } // namespace

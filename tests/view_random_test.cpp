@@ -69,7 +69,7 @@ void RandomInput(std::mt19937& random, tavview* view)
         return;
     }
     static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-        Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+        Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab};
     for (unsigned i = random() % 3; i < 3; i++) {
         const Qt::Key key = keys[random() % std::size(keys)];
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
@@ -158,6 +158,7 @@ TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
     const std::string problem = games.Play(12, [&] {
         static_cast<tavgame&>(*fresh) = *games.view;
         fresh->cursorCell = games.view->cursorCell;
+        fresh->cursorBoard = games.view->cursorBoard;
         fresh->cursorShown = games.view->cursorShown;
         fresh->Draw(BRect(0, 0, -1, -1));
         return Difference(Pixels(games.view).Image(), Pixels(fresh).Image());

@@ -1,6 +1,8 @@
 // What a screen reader reads of the board view, in the game's own words: each
-// cell, the tile on offer, both scores, the result, and what the last turn
-// did. The cell under the keyboard's cursor is the one in focus.
+// cell, the tile on offer, both scores, the result and what the last turn
+// did; and what it is told as things happen, so that a player who cannot see
+// the board hears everything needed to play. The cell under the keyboard's
+// cursor is the one in focus.
 
 #include <string>
 
@@ -27,6 +29,16 @@ std::string Place(int cell)
         + std::to_string(CellPlace(cell) + 1);
 }
 
+std::string BoardWords(Board board)
+{
+    return board == Board::Player ? "your board" : "computer's board";
+}
+
+std::string Scores(int16 player, int16 computer)
+{
+    return "you " + std::to_string(player) + ", computer " + std::to_string(computer);
+}
+
 } // namespace
 
 std::string tavview::AccessibleName() const
@@ -41,18 +53,18 @@ int32 tavview::CountAccessibleItems() const
 
 int32 tavview::FocusedAccessibleItem() const
 {
-    return cursorCell;
+    return cursorCell + (cursorBoard == Board::Computer ? kCellCount : 0);
 }
 
+// A cell's name is what it shows and its description where it lies, which
+// never changes: readers hear a cell's news from the view's announcements.
 accessible_item tavview::CellItem(Board board, int cell) const
 {
     const bool mine = board == Board::Player;
     const bool preview = mine && placementState == 1 && cell == previewCell;
     const int16 tile = preview ? currentTile : (mine ? playerBoard : computerBoard)[cell];
-    return {B_ACCESSIBLE_CELL, TileWords(tile),
-        std::string(mine ? "your board, " : "computer's board, ") + Place(cell)
-            + (preview ? ", preview" : ""),
-        CellFrame(board, cell)};
+    return {B_ACCESSIBLE_CELL, TileWords(tile) + (preview ? ", preview" : ""),
+        BoardWords(board) + ", " + Place(cell), CellFrame(board, cell)};
 }
 
 accessible_item tavview::AccessibleItemAt(int32 index) const
@@ -61,7 +73,7 @@ accessible_item tavview::AccessibleItemAt(int32 index) const
         return CellItem(index < kCellCount ? Board::Player : Board::Computer, index % kCellCount);
     switch (index) {
     case kOfferItem:
-        return {B_ACCESSIBLE_LABEL, IsGameOver() ? "none" : TileWords(currentTile), "tile to place",
+        return {B_ACCESSIBLE_IMAGE, IsGameOver() ? "none" : TileWords(currentTile), "tile to place",
             OfferFrame()};
     case kPlayerScoreItem:
         return {B_ACCESSIBLE_LABEL, std::to_string(playerScore), "your score",
@@ -84,13 +96,77 @@ void tavview::TellReaders(std::initializer_list<int32> items)
         AccessibleItemChanged(item);
 }
 
+// When the window first opens, readers hear of the game and then of the
+// cell in focus; after New Game the cursor stays, so they hear of its cell
+// here.
+void tavview::WindowActivated(bool active)
+{
+    if (!active || fGameTold)
+        return;
+    fGameTold = true;
+    Announce("New game. Tile to place: " + TileWords(currentTile) + ".");
+}
+
+void tavview::TellNewGame()
+{
+    fGameTold = true;
+    for (int32 item = 0; item < kReaderItemCount; item++)
+        AccessibleItemChanged(item);
+    const accessible_item cursor = AccessibleItemAt(FocusedAccessibleItem());
+    Announce("New game. Tile to place: " + TileWords(currentTile) + ". " + cursor.description + ": "
+        + cursor.name + ".");
+}
+
+void tavview::TellPreview(int16 left)
+{
+    if (left >= 0)
+        AccessibleItemChanged(left);
+    AccessibleItemChanged(previewCell);
+    Announce("Preview of " + TileWords(currentTile) + " in " + Place(previewCell) + ".");
+}
+
 void tavview::TellTurn(int16 playerCell, int16 computerCell)
 {
-    fNews = "The computer put " + TileWords(computerBoard[computerCell]) + " in "
-        + Place(computerCell) + ". Scores: you " + std::to_string(playerScore) + ", computer "
-        + std::to_string(computerScore) + ".";
-    if (IsGameOver())
-        fNews += std::string(" ") + ResultText() + ".";
+    fNews = "You placed " + TileWords(playerBoard[playerCell]) + " in " + Place(playerCell)
+        + "; the computer put it in " + Place(computerCell) + ".";
+    if (IsGameOver()) {
+        fNews += std::string(" Final scores: ") + Scores(playerScore, computerScore) + ". "
+            + ResultText() + ".";
+    } else {
+        fNews += " Scores: " + Scores(playerScore, computerScore)
+            + ". Tile to place: " + TileWords(currentTile) + ".";
+    }
     TellReaders({playerCell, kCellCount + computerCell, kOfferItem, kPlayerScoreItem,
         kComputerScoreItem, kResultItem, kNewsItem});
+    Announce(fNews);
+}
+
+void tavview::TellEdge(Step step)
+{
+    switch (step) {
+    case Step::Up:
+        Announce("No cell above.");
+        break;
+    case Step::Down:
+        Announce("No cell below.");
+        break;
+    case Step::Left:
+        Announce("No column to the left.");
+        break;
+    case Step::Right:
+        Announce("No column to the right.");
+        break;
+    }
+}
+
+// Return and space place nothing on the computer's board, on a taken cell or
+// once the game is over.
+void tavview::TellWhyNothing()
+{
+    if (IsGameOver())
+        Announce(std::string("The game is over: ") + ResultText() + ". Ctrl+N starts a new one.");
+    else if (cursorBoard == Board::Computer)
+        Announce("This is the computer's board; your tiles go on your own board.");
+    else
+        Announce("This cell is taken.");
 }

@@ -1,6 +1,7 @@
-// Keyboard play on the player's board: the arrow keys move a cursor over its
-// cells, and Return or space act on the cursor's cell as a click there does.
-// The cursor shows once a key has moved or used it, until the next click.
+// Keyboard play: the arrow keys move a cursor over the cells of a board, Tab
+// takes it to the other board, and Return or space act on a cell of the
+// player's board as a click there does. The cursor shows once a key has moved
+// or used it, until the next click.
 
 #include <InterfaceDefs.h>
 
@@ -38,6 +39,9 @@ void tavview::KeyDown(const char* bytes, int32 numBytes)
     case B_DOWN_ARROW:
         MoveCursor(bytes[0]);
         break;
+    case B_TAB:
+        SwitchBoard();
+        break;
     case B_ENTER:
     case B_SPACE:
         UseCursor();
@@ -48,34 +52,54 @@ void tavview::KeyDown(const char* bytes, int32 numBytes)
 }
 
 // Left and Right keep to the row that Up and Down last left the cursor on.
-// At an edge the cursor stays where it is.
+// At an edge the cursor stays where it is, and readers hear why.
 void tavview::MoveCursor(char key)
 {
     const Step step = StepOf(key);
     const int16 target = int16(CursorStep(cursorCell, step, fCursorRow));
-    if (target >= 0 && (step == Step::Up || step == Step::Down))
-        fCursorRow = kCellGrid[target][1];
-    if ((target < 0 || target == cursorCell) && cursorShown)
-        return;
-    const int16 left = cursorCell;
+    const bool shown = cursorShown;
     cursorShown = true;
-    if (target >= 0)
-        cursorCell = target;
-    if (left != cursorCell)
-        RedrawPlayerCell(left);
-    RedrawPlayerCell(cursorCell);
+    if (target < 0) {
+        if (!shown)
+            RedrawCell(cursorBoard, cursorCell);
+        TellEdge(step);
+        return;
+    }
+    if (step == Step::Up || step == Step::Down)
+        fCursorRow = kCellGrid[target][1];
+    const int16 left = cursorCell;
+    cursorCell = target;
+    RedrawCell(cursorBoard, left);
+    RedrawCell(cursorBoard, cursorCell);
     AccessibleFocusMoved();
 }
 
-// The cell's own repaint shows the cursor where the key acts on a free cell.
+// Tab and Shift+Tab take the cursor to the same place on the other board.
+void tavview::SwitchBoard()
+{
+    const Board left = cursorBoard;
+    const bool shown = cursorShown;
+    cursorBoard = left == Board::Player ? Board::Computer : Board::Player;
+    cursorShown = true;
+    if (shown)
+        RedrawCell(left, cursorCell);
+    RedrawCell(cursorBoard, cursorCell);
+    AccessibleFocusMoved();
+}
+
+// The cell's own repaint shows the cursor where the key acts on a free cell
+// of the player's board; anywhere else readers hear why nothing happens.
 void tavview::UseCursor()
 {
     const bool shown = cursorShown;
     cursorShown = true;
-    if (playerBoard[cursorCell] == 0)
+    if (cursorBoard == Board::Player && playerBoard[cursorCell] == 0) {
         ClickCell(cursorCell);
-    else if (!shown)
-        RedrawPlayerCell(cursorCell);
+        return;
+    }
+    if (!shown)
+        RedrawCell(cursorBoard, cursorCell);
+    TellWhyNothing();
 }
 
 void tavview::HideCursor()
@@ -83,7 +107,7 @@ void tavview::HideCursor()
     if (!cursorShown)
         return;
     cursorShown = false;
-    RedrawPlayerCell(cursorCell);
+    RedrawCell(cursorBoard, cursorCell);
 }
 
 // Six short white arms at the corners of a smaller hexagon: plain on an

@@ -32,7 +32,7 @@ void tavview::StartPreview(int16 cell)
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
     placementState = 1;
-    TellReaders({cell});
+    TellPreview(-1);
 }
 
 void tavview::MovePreview(int16 cell)
@@ -41,7 +41,7 @@ void tavview::MovePreview(int16 cell)
     DrawCell(Board::Player, previewCell, 0, false);
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
-    TellReaders({left, cell});
+    TellPreview(left);
 }
 
 // The tile's bounding box would also take the ends of two neighbouring cells'

@@ -14,14 +14,15 @@ void tavview::DrawCell(Board board, int cell, int16 tile, bool placed)
 {
     const CellPoint center = CellCenter(board, cell);
     DrawTile(center.x, center.y, tile, placed);
-    if (board == Board::Player && cursorShown && cell == cursorCell)
+    if (board == cursorBoard && cursorShown && cell == cursorCell)
         DrawCursor(center.x, center.y);
 }
 
-// A cell of the player's board as a full repaint leaves it.
-void tavview::RedrawPlayerCell(int16 cell)
+// A cell as a full repaint leaves it.
+void tavview::RedrawCell(Board board, int16 cell)
 {
-    DrawCell(Board::Player, cell, playerBoard[cell], playerBoard[cell] != 0);
-    if (placementState == 1 && cell == previewCell)
+    const int16* tiles = board == Board::Player ? playerBoard : computerBoard;
+    DrawCell(board, cell, tiles[cell], tiles[cell] != 0);
+    if (board == Board::Player && placementState == 1 && cell == previewCell)
         DrawCell(Board::Player, cell, currentTile, false);
 }

@@ -20,6 +20,7 @@ public:
     void Draw(BRect updateRect) override;
     void MouseDown(BPoint where) override;
     void KeyDown(const char* bytes, int32 numBytes) override;
+    void WindowActivated(bool active) override;
 
     std::string AccessibleName() const override;
     int32 CountAccessibleItems() const override;
@@ -31,20 +32,24 @@ public:
     virtual void DrawScore(int32 value, int32 x, int32 y, bool alignRight);
 
     void ShowAbout();
+    // Tells screen readers that a new game has begun, after it is drawn.
+    void TellNewGame();
 
     // The corners of a hexagon like a cell's, left corner first, then clockwise.
     static void HexagonCorners(
         int32 x, int32 y, int32 halfWidth, int32 halfHeight, BPoint* corners);
 
-    // The cell of the player's board that keys act on, and whether it shows.
+    // The cell that keys act on, the board it is on, and whether it shows.
     int16 cursorCell = 9;
+    Board cursorBoard = Board::Player;
     bool cursorShown = false;
 
 private:
     void DrawCell(Board board, int cell, int16 tile, bool placed);
-    void RedrawPlayerCell(int16 cell);
+    void RedrawCell(Board board, int16 cell);
     void DrawCursor(int32 x, int32 y);
     void MoveCursor(char key);
+    void SwitchBoard();
     void UseCursor();
     void HideCursor();
     void DrawResult();
@@ -64,11 +69,16 @@ private:
         kReaderItemCount
     };
     void TellReaders(std::initializer_list<int32> items);
+    void TellPreview(int16 left);
     void TellTurn(int16 playerCell, int16 computerCell);
+    void TellEdge(Step step);
+    void TellWhyNothing();
     accessible_item CellItem(Board board, int cell) const;
 
     // The row that Left and Right keep to, as Up and Down last left it.
     int16 fCursorRow = 0;
     // What the last turn did, for screen readers.
     std::string fNews;
+    // Readers hear that a game begins when the window first opens.
+    bool fGameTold = false;
 };

@@ -1,14 +1,17 @@
 #pragma once
 
 // What screen readers see of a view, through Qt's accessibility: the view's
-// widget as a pane whose children are the items the view lists.
+// widget as a pane whose children are the items the view lists, and last the
+// status bar of what the view has announced.
 
 #include <QAccessibleWidget>
 
+#include <string>
 #include <vector>
 
 class BRect;
 class BView;
+struct accessible_item;
 
 class ViewAccessible : public QAccessibleWidget {
 public:
@@ -21,6 +24,12 @@ public:
     BView* View() const { return fView; }
     // The interface of one item, made when first asked for.
     QAccessibleInterface* Item(int index) const;
+    // The status bar of announcements, and the notification in it.
+    QAccessibleInterface* Announcements() const;
+    QAccessibleInterface* Announcement() const;
+    const std::string& LastAnnouncement() const;
+    // Notes what a reader has just read of an item.
+    void ItemRead(int index, const accessible_item& item) const;
     bool ItemHasFocus(int index) const;
     // A frame in the view's coordinates, on the screen.
     QRect OnScreen(const BRect& frame) const;
@@ -35,4 +44,6 @@ public:
 private:
     BView* fView;
     mutable std::vector<QAccessibleInterface*> fItems;
+    mutable QAccessibleInterface* fAnnouncements = nullptr;
+    mutable QAccessibleInterface* fAnnouncement = nullptr;
 };

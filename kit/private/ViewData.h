@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "FontFace.h"
 #include "View.h"
@@ -26,12 +28,21 @@ public:
     // The image the widget shows, made afresh first where it is missing or
     // the screen's scale has changed.
     const QImage& Shown() const;
+    // The last sentence the view told readers.
+    const std::string& Announcement() const;
+    // A reader has begun to listen: it hears where the focus is, and the
+    // last sentence if none heard it yet.
+    void ReadersArrived();
+    // A reader has read an item as it stands now.
+    void ItemRead(int32 index, const accessible_item& item);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Locked(const std::function<void()>& hook);
@@ -46,6 +57,15 @@ struct BView::Data {
     bool redrawing = false;
 
     QColor viewColor = Qt::white;
+
+    // What readers last read or were told of each item, while one listens.
+    struct Told {
+        bool known = false;
+        std::string name, description;
+    };
+    std::vector<Told> told;
+    std::string announcement;
+    bool announcementHeard = true;
 
     // What stays in force from one drawing call to the next.
     struct State {
@@ -75,4 +95,7 @@ struct BView::Data {
     void Dirty(const BPoint* points, int count, qreal pen);
     void PaintShape(const BPoint* points, int count, qreal penSize, bool closed, bool smooth);
     void TellReaders(int32 index, QAccessible::Event change) const;
+    // The accessible of an item of the view, or of its announcements, while
+    // a reader listens.
+    QAccessibleInterface* ReaderItem(int32 index) const;
 };

@@ -1,0 +1,248 @@
+// A whole game played by ear, with Orca, the screen reader, and the keys
+// alone: where the cursor is, which cells are free, the tile to place, the
+// computer's moves, the scores and the result all come from what Orca says,
+// never from the screen or the accessibility tree.
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "e2e_fixture.h"
+#include "reader_session.h"
+
+namespace {
+
+double Now()
+{
+    return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// A place on a board, as Orca says it: column and position from 1.
+struct Place {
+    int column = 0, position = 0;
+    auto operator<=>(const Place&) const = default;
+};
+
+std::string Words(Place place)
+{
+    return "column " + std::to_string(place.column) + ", position "
+        + std::to_string(place.position);
+}
+
+// The first place named in a sentence, from the text onwards.
+Place PlaceIn(const std::string& sentence, const std::string& after = "")
+{
+    static const std::regex named("column (\\d), position (\\d)");
+    std::smatch match;
+    const std::string rest = sentence.substr(std::min(sentence.find(after), sentence.size()));
+    if (!std::regex_search(rest, match, named))
+        return {};
+    return {std::stoi(match[1]), std::stoi(match[2])};
+}
+
+constexpr int kColumnLength[5] = {3, 4, 5, 4, 3};
+
+class ByEar : public EndToEnd {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(orca.Running()) << "Orca did not start: " << orca.Stderr();
+        started = orca.Heard().size();
+        StartGame(orca.GameEnvironment());
+    }
+
+    void TearDown() override
+    {
+        if (HasFailure())
+            orca.KeepLogs(ARTIFACTS_DIR);
+        EndToEnd::TearDown();
+        if (latencies.empty())
+            return;
+        std::sort(latencies.begin(), latencies.end());
+        std::cout << "From a key to Orca's answer, over " << latencies.size() << " keys: median "
+                  << int(latencies[latencies.size() / 2] * 1000) << " ms, worst "
+                  << int(latencies.back() * 1000) << " ms\n";
+    }
+
+    // What Orca says in answer to keys: its speech from the moment they go
+    // until it echoes Shift, which is pressed once it has said the words
+    // the test waits for. Whatever comes late lands in the next answer.
+    std::vector<std::string> Answer(
+        const std::string& keys, const std::string& awaited, std::optional<size_t> since = {})
+    {
+        const size_t from = since.value_or(orca.Heard().size());
+        const double pressed = Now();
+        Key(keys);
+        // Where Orca first said something of a kind from a point on; the end
+        // of what it has said where it has not.
+        std::vector<atspi::Orca::Utterance> heard;
+        const auto said = [&](size_t start, const std::string& kind, const std::string& text) {
+            heard = orca.Heard();
+            for (size_t i = start; i < heard.size(); i++) {
+                if (heard[i].kind == kind && heard[i].text.find(text) != std::string::npos)
+                    return i;
+            }
+            return heard.size();
+        };
+        EXPECT_TRUE(WaitFor([&] { return said(from, "speak", awaited) < heard.size(); }))
+            << "after " << keys << ", Orca never said \"" << awaited << "\"";
+        const size_t marked = orca.Heard().size();
+        Key("shift");
+        EXPECT_TRUE(WaitFor([&] { return said(marked, "key", "shift") < heard.size(); }))
+            << "no echo of Shift";
+        const size_t end = said(marked, "key", "shift");
+        std::vector<std::string> answer;
+        for (size_t i = from; i < end; i++) {
+            if (heard[i].kind != "speak")
+                continue;
+            if (answer.empty())
+                latencies.push_back(heard[i].time - pressed);
+            answer.push_back(heard[i].text);
+        }
+        return answer;
+    }
+
+    // Moves the cursor one step and returns what Orca reads of the cell it
+    // lands on: its contents and its place.
+    std::vector<std::string> Step(const std::string& key)
+    {
+        const std::vector<std::string> answer = Answer(key, "board, column");
+        EXPECT_EQ(answer.size(), 2u) << key;
+        if (answer.size() == 2)
+            cursor = PlaceIn(answer[1]);
+        return answer;
+    }
+
+    void GoTo(Place target)
+    {
+        for (int steps = 0; steps < 12 && cursor != target; steps++) {
+            Step(cursor.column < target.column          ? "Right"
+                    : cursor.column > target.column     ? "Left"
+                    : cursor.position < target.position ? "Down"
+                                                        : "Up");
+        }
+        ASSERT_EQ(Words(cursor), Words(target));
+    }
+
+    // The first place no tile of the player's has been heard placed on.
+    Place FreePlace() const
+    {
+        for (int column = 1; column <= 5; column++) {
+            for (int position = 1; position <= kColumnLength[column - 1]; position++) {
+                if (!taken.count({column, position}))
+                    return {column, position};
+            }
+        }
+        return {};
+    }
+
+    static std::string TileIn(const std::string& sentence)
+    {
+        static const std::regex tile("Tile to place: (\\d \\d \\d)\\.");
+        std::smatch match;
+        return std::regex_search(sentence, match, tile) ? match[1].str() : "";
+    }
+
+    atspi::Orca orca {Server().ClientEnvironment()};
+    size_t started = 0; // what Orca had said before the game started
+    Place cursor;
+    std::set<Place> taken;
+    std::vector<double> latencies;
+};
+
+// Each answer is one group of utterances, each said once.
+void ExpectSaidOnce(const std::vector<std::string>& answer)
+{
+    for (size_t i = 0; i < answer.size(); i++)
+        EXPECT_EQ(std::count(answer.begin(), answer.end(), answer[i]), 1) << answer[i];
+}
+
+TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
+{
+    // The window opens: a game begins, with its tile, and the cursor's cell.
+    std::vector<std::string> answer = Answer("shift", "your board, column 3, position 3", started);
+    ExpectSaidOnce(answer);
+    std::string tile;
+    for (const std::string& said : answer)
+        tile = TileIn(said).empty() ? tile : TileIn(said);
+    ASSERT_NE(tile, "") << "no tile to place was heard";
+    EXPECT_NE(std::find(answer.begin(), answer.end(), "New game. Tile to place: " + tile + "."),
+        answer.end());
+    EXPECT_EQ(answer.back(), "your board, column 3, position 3.");
+    cursor = {3, 3};
+
+    // An edge says so; the computer's board reads, and places nothing.
+    Step("Up");
+    Step("Up");
+    EXPECT_EQ(Answer("Up", "No cell above"), std::vector<std::string> {"No cell above."});
+    EXPECT_EQ(Answer("Tab", "computer's board"),
+        (std::vector<std::string> {"empty.", "computer's board, column 3, position 1."}));
+    EXPECT_EQ(Answer("Return", "computer's board;"),
+        std::vector<std::string> {
+            "This is the computer's board; your tiles go on your own board."});
+    EXPECT_EQ(Answer("shift+Tab", "your board"),
+        (std::vector<std::string> {"empty.", "your board, column 3, position 1."}));
+
+    std::string last;
+    for (int turn = 0; turn < 19; turn++) {
+        SCOPED_TRACE("turn " + std::to_string(turn));
+        const Place target = FreePlace();
+        GoTo(target);
+        EXPECT_EQ(Answer("Return", "Preview of"),
+            std::vector<std::string> {"Preview of " + tile + " in " + Words(target) + "."});
+        answer = Answer("Return", "You placed");
+        ASSERT_EQ(answer.size(), 1u);
+        last = answer[0];
+        const std::string placed
+            = "You placed " + tile + " in " + Words(target) + "; the computer put it in ";
+        EXPECT_EQ(last.rfind(placed, 0), 0u) << last;
+        EXPECT_NE(PlaceIn(last, "the computer").column, 0) << last;
+        taken.insert(target);
+        if (turn == 0) {
+            EXPECT_EQ(Answer("space", "taken"), std::vector<std::string> {"This cell is taken."});
+        }
+        if (turn < 18) {
+            EXPECT_NE(last.find(". Scores: you "), std::string::npos) << last;
+            tile = TileIn(last);
+            ASSERT_NE(tile, "") << last;
+        }
+    }
+
+    // The last turn tells the result with both final scores.
+    static const std::regex result(
+        "Final scores: you (\\d+), computer (\\d+)\\. (You Win|You Lose)\\.$");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(last, match, result)) << last;
+    const int mine = std::stoi(match[1]), theirs = std::stoi(match[2]);
+    EXPECT_EQ(match[3].str(), mine >= theirs ? "You Win" : "You Lose");
+    std::cout << "The last turn: \"" << last << "\"\n";
+
+    // A new game: its tile and the cursor's cell, and none of the old game.
+    answer = Answer("ctrl+n", "New game");
+    ASSERT_EQ(answer.size(), 1u);
+    EXPECT_EQ(answer[0].rfind("New game. Tile to place: ", 0), 0u) << answer[0];
+    EXPECT_NE(answer[0].find(". your board, " + Words(cursor) + ": empty."), std::string::npos)
+        << answer[0];
+    std::cout << "After Ctrl+N: \"" << answer[0] << "\"\n";
+    EXPECT_EQ(Step("Up").front(), "empty.") << "the board is the new game's";
+
+    // Nothing the game sent made Orca fail.
+    const std::string log = orca.DebugLog();
+    for (const char* failure : {"bad content", "Could not process", "IndexError"})
+        EXPECT_EQ(log.find(failure), std::string::npos) << failure;
+    Key("ctrl+q");
+    int status = -1;
+    ASSERT_TRUE(game->WaitExit(&status));
+    EXPECT_EQ(status, 0);
+    // Qt's bridge hands every key to the reader and says so on stderr when
+    // one is not answered in time, which a busy machine may cause.
+    std::istringstream said(game->Stderr());
+    for (std::string line; std::getline(said, line);)
+        EXPECT_EQ(line.rfind("QSpiApplication::keyEventError", 0), 0u) << line;
+}
+
+} // namespace
