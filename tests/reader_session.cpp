@@ -80,6 +80,7 @@ Orca::Orca(const harness::Environment& display)
 {
     namespace fs = std::filesystem;
     char dir[] = "/tmp/tavrin-orca-XXXXXX";
+    fProblem = "no home folder";
     if (!mkdtemp(dir))
         return;
     fHome = dir;
@@ -93,6 +94,7 @@ Orca::Orca(const harness::Environment& display)
     std::ofstream(fHome + "/.config/speech-dispatcher/speechd.conf", std::ios::app)
         << "AudioOutputMethod \"alsa\"\n";
     fBus = std::make_unique<Bus>(Desktop());
+    fProblem = failed ? "no speech server settings to copy" : "no accessibility bus";
     if (!fBus->Running() || failed)
         return;
     harness::Environment everything = Desktop();
@@ -102,8 +104,11 @@ Orca::Orca(const harness::Environment& display)
         {"gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"},
         everything);
     int status = 1;
-    if (!accessibility.WaitExit(&status) || status != 0)
+    if (!accessibility.WaitExit(&status) || status != 0) {
+        fProblem = "gsettings failed: " + accessibility.Stderr();
         return;
+    }
+    fProblem.clear();
     fSpeech = std::make_unique<harness::Process>(
         std::vector<std::string> {"speech-dispatcher", "--run-single", "--timeout", "0"},
         everything);
@@ -182,7 +187,7 @@ void Orca::KeepLogs(const std::string& folder) const
 
 std::string Orca::Stderr() const
 {
-    return fOrca ? fOrca->Stderr() : "Orca never started";
+    return fOrca ? fOrca->Stderr() : "Orca never started: " + fProblem;
 }
 
 } // namespace atspi

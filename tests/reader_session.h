@@ -86,6 +86,7 @@ private:
     std::unique_ptr<harness::Process> fSpeech;
     std::unique_ptr<harness::Process> fOrca;
     harness::Environment fDisplay;
+    std::string fProblem; // what kept Orca from starting
     bool fReady = false;
 };
 
