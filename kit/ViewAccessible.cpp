@@ -14,17 +14,15 @@ QString FromUtf8(const std::string& text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// One item of a view; it asks the view for what it shows whenever a reader
-// asks, so it never goes stale.
-class ItemAccessible : public QAccessibleInterface {
+// A part of a view that readers see as an object of its own: it has no
+// widget, relations or children to point at, and lives in the view's window.
+class PartAccessible : public QAccessibleInterface {
 public:
-    ItemAccessible(const ViewAccessible* view, int index)
+    explicit PartAccessible(const ViewAccessible* view)
         : fView(view)
-        , fIndex(index)
     {
     }
 
-    bool isValid() const override { return fIndex < fView->View()->CountAccessibleItems(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return fView->window(); }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
@@ -34,11 +32,27 @@ public:
     }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override { }
+
+protected:
+    const ViewAccessible* fView;
+};
+
+// One item of a view; it asks the view for what it shows whenever a reader
+// asks, so it never goes stale.
+class ItemAccessible : public PartAccessible {
+public:
+    ItemAccessible(const ViewAccessible* view, int index)
+        : PartAccessible(view)
+        , fIndex(index)
+    {
+    }
+
+    bool isValid() const override { return fIndex < fView->View()->CountAccessibleItems(); }
     QAccessibleInterface* parent() const override { return const_cast<ViewAccessible*>(fView); }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override { }
 
     QString text(QAccessible::Text t) const override
     {
@@ -80,7 +94,6 @@ public:
 private:
     accessible_item Item() const { return fView->View()->AccessibleItemAt(fIndex); }
 
-    const ViewAccessible* fView;
     int fIndex;
 };
 
@@ -88,25 +101,16 @@ private:
 // the view's children, holding one notification named by the last sentence
 // the view told. A notification in a status bar is spoken as it shows,
 // whatever has the focus, and without its role.
-class AnnouncementAccessible : public QAccessibleInterface {
+class AnnouncementAccessible : public PartAccessible {
 public:
     // The bar has no bar of its own; the notification has one.
     AnnouncementAccessible(const ViewAccessible* view, QAccessibleInterface* bar)
-        : fView(view)
+        : PartAccessible(view)
         , fBar(bar)
     {
     }
 
     bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return fView->window(); }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-        QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override
     {
         return fBar ? fBar : const_cast<ViewAccessible*>(fView);
@@ -120,7 +124,6 @@ public:
     {
         return !fBar && child == fView->Announcement() ? 0 : -1;
     }
-    void setText(QAccessible::Text, const QString&) override { }
     QString text(QAccessible::Text t) const override
     {
         if (!fBar || t != QAccessible::Name)
@@ -140,7 +143,6 @@ public:
     }
 
 private:
-    const ViewAccessible* fView;
     QAccessibleInterface* fBar;
 };
 
