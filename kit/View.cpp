@@ -310,15 +310,6 @@ QAccessibleInterface* BView::Data::ReaderItem(int32 index) const
     return shown && index < shown->childCount() ? shown->child(index) : nullptr;
 }
 
-namespace {
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 // Readers hear only of what has changed since they last read the item or
 // were told of it, so that nothing is said twice; an item they have not read
 // they will read as it stands.
@@ -334,10 +325,10 @@ void BView::AccessibleItemChanged(int32 index)
     const accessible_item now = AccessibleItemAt(index);
     Data::Told& told = fData->told[size_t(index)];
     if (now.name != told.name)
-        readers::TellText(item, QAccessible::NameChanged, FromUtf8(told.name = now.name));
+        readers::TellText(item, QAccessible::NameChanged, readers::FromUtf8(told.name = now.name));
     if (now.description != told.description) {
-        readers::TellText(
-            item, QAccessible::DescriptionChanged, FromUtf8(told.description = now.description));
+        readers::TellText(item, QAccessible::DescriptionChanged,
+            readers::FromUtf8(told.description = now.description));
     }
 }
 
@@ -351,7 +342,7 @@ void BView::Announce(const std::string& sentence)
     fData->announcementHeard = note != nullptr;
     if (!note)
         return;
-    readers::TellText(note, QAccessible::NameChanged, FromUtf8(sentence));
+    readers::TellText(note, QAccessible::NameChanged, readers::FromUtf8(sentence));
     readers::TellShown(note);
 }
 

@@ -4,15 +4,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "ReaderEvents.h"
 #include "View.h"
 #include "ViewData.h"
 
 namespace {
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A part of a view that readers see as an object of its own: it has no
 // widget, relations or children to point at, and lives in the view's window.
@@ -59,8 +55,8 @@ public:
         const accessible_item item = Item();
         fView->ItemRead(fIndex, item);
         if (t == QAccessible::Name)
-            return FromUtf8(item.name);
-        return t == QAccessible::Description ? FromUtf8(item.description) : QString();
+            return readers::FromUtf8(item.name);
+        return t == QAccessible::Description ? readers::FromUtf8(item.description) : QString();
     }
 
     QRect rect() const override { return fView->OnScreen(Item().frame); }
@@ -128,7 +124,7 @@ public:
     {
         if (!fBar || t != QAccessible::Name)
             return QString();
-        return FromUtf8(fView->LastAnnouncement());
+        return readers::FromUtf8(fView->LastAnnouncement());
     }
     QRect rect() const override { return QRect(); }
     QAccessible::Role role() const override
@@ -306,6 +302,6 @@ QAccessibleInterface* ViewAccessible::focusChild() const
 QString ViewAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && !fView->AccessibleName().empty())
-        return FromUtf8(fView->AccessibleName());
+        return readers::FromUtf8(fView->AccessibleName());
     return QAccessibleWidget::text(t);
 }

@@ -5,7 +5,15 @@
 #include <QAccessible>
 #include <QString>
 
+#include <string>
+
 namespace readers {
+
+// The game's texts are UTF-8.
+inline QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Tells readers that an object's name or description is now this text. Over
 // AT-SPI, Qt's own event names the object where the new text belongs, and a
