@@ -1,6 +1,7 @@
 // The about box, a member of the board view.
 
 #include <Alert.h>
+#include <Catalog.h>
 #include <TextView.h>
 
 #include "tavview.h"
@@ -8,8 +9,8 @@
 namespace {
 
 const char* const kNoticeLines[] = {
-    "Lay the same 19 tiles as the computer\n",
-    "and score straight lines of one number.\n",
+    B_TRANSLATE_MARK("Lay the same 19 tiles as the computer\n"),
+    B_TRANSLATE_MARK("and score straight lines of one number.\n"),
 };
 
 } // namespace
@@ -22,12 +23,14 @@ void tavview::ShowAbout()
     if (showing)
         return;
     showing = true;
+    // TRANSLATORS: The button that closes the about box, a casual "OK".
+    const char* close = B_TRANSLATE("Yep ..");
     BAlert* alert = new BAlert(
-        "Tavrin 1.0", nullptr, "Yep ..", nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
+        "Tavrin 1.0", nullptr, close, nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
     BTextView* text = alert->TextView();
     text->Insert("Tavrin 1.0\n");
     for (const char* line : kNoticeLines)
-        text->Insert(line);
+        text->Insert(B_TRANSLATE(line));
     alert->ResizeTo(310, 150);
     alert->Go(); // the alert deletes itself when it closes
     showing = false;

@@ -2,6 +2,7 @@
 
 #include <AppDefs.h>
 #include <Application.h>
+#include <Catalog.h>
 #include <MenuBar.h>
 #include <MenuItem.h>
 #include <Message.h>
@@ -35,19 +36,21 @@ void tavwindow::AddMenuItem(BMenu* menu, const char* label, char shortcut, uint3
 void tavwindow::BuildMenuBar(BRect frame)
 {
     menuBar = new BMenuBar(frame, "menubar", B_FOLLOW_ALL_SIDES, B_ITEMS_IN_ROW, false);
-    BMenu* fileMenu = new BMenu("File", B_ITEMS_IN_COLUMN);
-    BMenu* editMenu = new BMenu("Edit", B_ITEMS_IN_COLUMN);
+    // TRANSLATORS: Alt with the first letter opens a menu; where your script
+    // has no such letters, name one after an ampersand, as in "ファイル(&F)".
+    BMenu* fileMenu = new BMenu(B_TRANSLATE("File"), B_ITEMS_IN_COLUMN);
+    BMenu* editMenu = new BMenu(B_TRANSLATE("Edit"), B_ITEMS_IN_COLUMN);
     editMenu->SetEnabled(false);
 
-    AddMenuItem(fileMenu, "About ...", 'A', kMsgAbout);
-    AddMenuItem(fileMenu, "New Game", 'N', kMsgNewGame);
+    AddMenuItem(fileMenu, B_TRANSLATE("About ..."), 'A', kMsgAbout);
+    AddMenuItem(fileMenu, B_TRANSLATE("New Game"), 'N', kMsgNewGame);
     fileMenu->AddSeparatorItem();
-    AddMenuItem(fileMenu, "Exit", 'Q', kMsgQuit);
+    AddMenuItem(fileMenu, B_TRANSLATE("Exit"), 'Q', kMsgQuit);
 
-    AddMenuItem(editMenu, "Copy", 'C', kMsgPlaceholder);
-    AddMenuItem(editMenu, "Cut", 'X', kMsgPlaceholder);
+    AddMenuItem(editMenu, B_TRANSLATE("Copy"), 'C', kMsgPlaceholder);
+    AddMenuItem(editMenu, B_TRANSLATE("Cut"), 'X', kMsgPlaceholder);
     editMenu->AddSeparatorItem();
-    AddMenuItem(editMenu, "Paste", 'V', kMsgPlaceholder);
+    AddMenuItem(editMenu, B_TRANSLATE("Paste"), 'V', kMsgPlaceholder);
 
     menuBar->AddItem(fileMenu);
     menuBar->AddItem(editMenu);

@@ -1,11 +1,15 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cerrno>
+#include <filesystem>
 #include <optional>
 
 #include "AppDefs.h"
+#include "Catalog.h"
 #include "FontFace.h"
 #include "Message.h"
 #include "StartGuard.h"
@@ -13,6 +17,23 @@
 #include "Window.h"
 
 BApplication* be_app = nullptr;
+
+namespace {
+
+// Catalogues lie beside a program run from where it was built, and in the
+// system's place once installed.
+std::vector<std::string> CatalogFolders()
+{
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    std::vector<std::string> folders;
+    if (!failed)
+        folders.push_back(program.parent_path().parent_path() / "locale");
+    folders.push_back(KIT_LOCALEDIR);
+    return folders;
+}
+
+} // namespace
 
 struct BApplication::Data {
     // Qt keeps references to these for the application's whole life. It is
@@ -23,6 +44,10 @@ struct BApplication::Data {
     QApplication app {argc, argv};
     // Declared after the application, so the fonts go first.
     FontFace::Faces faces;
+    BCatalog catalog {KIT_CATALOG, CatalogFolders()};
+    // Qt's own words in the same language, such as the keys' names in the
+    // menus ("Strg+N"), where the desktop has them.
+    QTranslator qtWords;
 };
 
 // The desktop knows the program by a reverse-DNS id, which the build gives;
@@ -37,6 +62,15 @@ BApplication::BApplication(uint32)
     QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(KIT_DESKTOP_ID));
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    be_catalog = &fData->catalog;
+    const std::string& language = fData->catalog.Language();
+    if (!language.empty()
+        && fData->qtWords.load(QString::fromStdString("qtbase_" + language),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&fData->qtWords);
+    // Menus and boxes run as the language is written.
+    if (fData->catalog.IsRightToLeft())
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     ViewAccessible::Install();
     be_app = this;
 }
@@ -46,6 +80,7 @@ BApplication::~BApplication()
     while (!fWindows.empty())
         delete fWindows.back();
     be_app = nullptr;
+    be_catalog = nullptr;
 }
 
 void BApplication::Run()

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -69,7 +70,24 @@ FontFace::Text& FontFace::Layout(const char* text)
     // The game draws a few dozen texts; anything beyond is laid out afresh.
     if (fTexts.size() >= kMaxTexts)
         fTexts.clear();
-    const QList<quint32> glyphs = fRaw.glyphIndexesForString(QString::fromUtf8(text));
+    const QString string = QString::fromUtf8(text);
+    Text laidOut = DrawsGlyphByGlyph(string) ? LayOutGlyphByGlyph(string) : Shape(string);
+    return fTexts.emplace(text, std::move(laidOut)).first->second;
+}
+
+// Scripts below Armenian need no shaping; the font must have every letter.
+bool FontFace::DrawsGlyphByGlyph(const QString& text) const
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x0530 || !fRaw.supportsCharacter(c))
+            return false;
+    }
+    return true;
+}
+
+FontFace::Text FontFace::LayOutGlyphByGlyph(const QString& text) const
+{
+    const QList<quint32> glyphs = fRaw.glyphIndexesForString(text);
     const QList<QPointF> advances = fRaw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
     QList<QPointF> positions;
     QPointF at;
@@ -77,12 +95,35 @@ FontFace::Text& FontFace::Layout(const char* text)
         positions.append(at);
         at += advance;
     }
-    Text laidOut;
-    laidOut.run.setRawFont(fRaw);
-    laidOut.run.setGlyphIndexes(glyphs);
-    laidOut.run.setPositions(positions);
-    laidOut.width = at.x();
-    return fTexts.emplace(text, laidOut).first->second;
+    QGlyphRun run;
+    run.setRawFont(fRaw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return Text {{run}, at.x(), {}};
+}
+
+// One line, its left end at the origin whichever way the text runs, with
+// glyph positions moved from the line's top to its baseline.
+FontFace::Text FontFace::Shape(const QString& text) const
+{
+    QTextLayout layout(text, fFont);
+    QTextOption option;
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    Text shaped {{}, line.naturalTextWidth(), {}};
+    for (QGlyphRun run : layout.glyphRuns()) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions)
+            position.ry() -= line.ascent();
+        run.setPositions(positions);
+        shaped.runs.push_back(run);
+    }
+    return shaped;
 }
 
 // The text's coverage with its origin at (originX + fx / 16, originY + fy / 4).
@@ -100,7 +141,8 @@ const raster::Mask& FontFace::Render(Text& text, qreal dpr, int fx, int fy)
     raster::Mask mask = raster::Render(width, height, true, [&](QPainter& painter) {
         painter.setPen(Qt::white);
         painter.scale(dpr, dpr);
-        painter.drawGlyphRun(origin / dpr, text.run);
+        for (const QGlyphRun& run : text.runs)
+            painter.drawGlyphRun(origin / dpr, run);
     });
     mask.originX = originX;
     mask.originY = originY;

@@ -35,12 +35,16 @@ BMenuBar::BMenuBar(BRect frame, const char* name, uint32, menu_layout, bool)
 BMenuBar::~BMenuBar() = default;
 
 // Alt with a menu's first letter opens it, as desktop users expect; the
-// letter is not underlined, so the bar looks as it always has.
+// letter is not underlined, so the bar looks as it always has. A title in a
+// script without such letters names its key after an ampersand, as in
+// "ファイル(&F)".
 bool BMenuBar::AddItem(BMenu* menu)
 {
     fMenus.emplace_back(menu);
     menu->fBar = this;
-    menu->Menu()->setTitle(QLatin1Char('&') + menu->Menu()->title());
+    const QString title = menu->Menu()->title();
+    if (!title.contains(QLatin1Char('&')))
+        menu->Menu()->setTitle(QLatin1Char('&') + title);
     static_cast<QMenuBar*>(Widget())->addMenu(menu->Menu());
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "x_session.h"
 
 namespace {
@@ -17,6 +19,9 @@ public:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // The game and the screen reader speak English here, whatever the
+    // tester's language, so that the tests know their words.
+    setenv("LANGUAGE", "en", 1);
     testing::AddGlobalTestEnvironment(new ServerEnvironment);
     return RUN_ALL_TESTS();
 }

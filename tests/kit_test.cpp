@@ -7,23 +7,30 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
 #include <QRegion>
 #include <QTimer>
 
 #include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
 #include <Alert.h>
 #include <AppDefs.h>
 #include <Application.h>
+#include <Catalog.h>
 #include <Menu.h>
 #include <MenuBar.h>
 #include <MenuItem.h>
@@ -306,6 +313,59 @@ TEST(KitText, MetricsFollowTheFontSize)
     EXPECT_NEAR(largeHeight.ascent / smallHeight.ascent, 24.0 / 18.0, 0.1);
 }
 
+// The kit lays text out itself; where it has to be shaped (Arabic joins and
+// runs from the right; Japanese needs the desktop's other fonts) it must come
+// out as Qt's own painter draws the same string.
+TEST(KitText, ShapedTextComesOutAsQtPaintsIt)
+{
+    const std::vector<std::pair<QFontDatabase::WritingSystem, const char*>> texts = {
+        {QFontDatabase::Latin, "Du verlierst"},
+        {QFontDatabase::Arabic, "لقد خسرت"},
+        {QFontDatabase::Japanese, "あなたの負け"},
+        {QFontDatabase::SimplifiedChinese, "你赢了"},
+    };
+    for (const auto& [script, text] : texts) {
+        if (QFontDatabase::families(script).isEmpty()) {
+            ADD_FAILURE() << "no font for " << text << "; fonts-droid-fallback has one";
+            continue;
+        }
+        Canvas canvas;
+        canvas.view->SetDrawingMode(B_OP_OVER);
+        canvas.view->SetFontSize(24);
+        canvas.view->SetHighColor(kBlack);
+        canvas.view->DrawString(text, BPoint(20, 60));
+        // Both in device pixels, whatever the scale.
+        const Pixels shown(canvas.view);
+        const QImage kit = shown.Image().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = shown.Scale();
+
+        QImage qt(kit.size(), QImage::Format_RGB32);
+        qt.setDevicePixelRatio(scale);
+        qt.fill(Qt::white);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(24);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QPainter painter(&qt);
+        painter.setFont(font);
+        painter.drawText(QPointF(20, 61), QString::fromUtf8(text));
+        painter.end();
+
+        const InkBox ours = FindInk(kit, kit.rect()), theirs = FindInk(qt, qt.rect());
+        ASSERT_FALSE(ours.Empty()) << text;
+        EXPECT_NEAR(ours.left, theirs.left, scale) << text;
+        EXPECT_NEAR(ours.right, theirs.right, scale) << text;
+        EXPECT_NEAR(ours.top, theirs.top, scale) << text;
+        EXPECT_NEAR(ours.bottom, theirs.bottom, scale) << text;
+        EXPECT_NEAR(canvas.view->StringWidth(text), QFontMetricsF(font).horizontalAdvance(text), 1)
+            << text;
+        // The letters themselves: the columns holding ink fall into as many
+        // groups either way (Arabic's joined letters make two words, not
+        // eight marks).
+        const QRect row(0, int(30 * scale), kit.width(), int(40 * scale));
+        EXPECT_EQ(InkGroups(kit, row, true, 1), InkGroups(qt, row, true, 1)) << text;
+    }
+}
+
 TEST(KitView, DrawMakesTheImageOnceAndDrawingStaysOnScreen)
 {
     Canvas canvas;
@@ -499,6 +559,81 @@ TEST(KitAlert, ShowsItsTextAndButtonsAndReturnsThePressedIndex)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<QDialog*>(widget), nullptr) << "the alert outlived Go";
+}
+
+TEST(KitCatalog, FindsTheDesktopsLanguageAsGettextDoes)
+{
+    using Asked = std::vector<std::string>;
+    EXPECT_EQ(
+        BCatalog::LanguagesAsked(nullptr, nullptr, nullptr, "de_DE.UTF-8"), Asked({"de_DE", "de"}));
+    EXPECT_EQ(
+        BCatalog::LanguagesAsked("", "", "pt_BR.UTF-8@x", "de_DE.UTF-8"), Asked({"pt_BR", "pt"}));
+    EXPECT_EQ(BCatalog::LanguagesAsked("fr:ja_JP", "ar_EG.UTF-8", nullptr, "de_DE.UTF-8"),
+        Asked({"fr", "ja_JP", "ja"}))
+        << "LANGUAGE stands in for the locale";
+    EXPECT_EQ(BCatalog::LanguagesAsked("fr", "C", nullptr, "de_DE.UTF-8"), Asked()) << "C wins";
+    EXPECT_EQ(BCatalog::LanguagesAsked("fr", nullptr, nullptr, "C.UTF-8"), Asked());
+    EXPECT_EQ(BCatalog::LanguagesAsked("fr", nullptr, nullptr, nullptr), Asked());
+}
+
+// A compiled catalogue of these texts, in the machine's byte order or the
+// other, with its texts in any order the writer chose.
+std::string MoBytes(const std::vector<std::pair<std::string, std::string>>& texts, bool swapped)
+{
+    auto word = [&](std::string& out, uint32_t value) {
+        value = swapped ? __builtin_bswap32(value) : value;
+        out.append(reinterpret_cast<const char*>(&value), 4);
+    };
+    const uint32_t count = uint32_t(texts.size()), originals = 28, translations = 28 + 8 * count;
+    std::string head, strings;
+    for (uint32_t value : {0x950412deu, 0u, count, originals, translations, 0u, 0u})
+        word(head, value);
+    std::string tables[2];
+    const uint32_t start = 28 + 16 * count;
+    for (int side = 0; side < 2; side++) {
+        for (const auto& pair : texts) {
+            const std::string& text = side ? pair.second : pair.first;
+            word(tables[side], uint32_t(text.size()));
+            word(tables[side], uint32_t(start + strings.size()));
+            strings += text + '\0';
+        }
+    }
+    return head + tables[0] + tables[1] + strings;
+}
+
+// A catalogue from another machine reads the same; one cut short or with
+// a length beyond its end leaves the texts it cannot read as written.
+TEST(KitCatalog, ReadsEitherByteOrderAndSurvivesADamagedFile)
+{
+    char made[] = "/tmp/tavrin-catalog-XXXXXX";
+    ASSERT_NE(mkdtemp(made), nullptr);
+    const std::filesystem::path folder = made;
+    std::filesystem::create_directories(folder / "de/LC_MESSAGES");
+    const std::string file = (folder / "de/LC_MESSAGES/test.mo").string();
+    auto write = [&](const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; };
+    auto german = [&] { return BCatalog("test", {folder.string()}, {"de"}); };
+    const std::vector<std::pair<std::string, std::string>> texts = {
+        {"", "Content-Type: text/plain; charset=UTF-8\n"}, {"File", "Datei"}, {"Exit", "Beenden"}};
+
+    for (bool swapped : {false, true}) {
+        write(MoBytes(texts, swapped));
+        const BCatalog catalog = german();
+        EXPECT_EQ(catalog.Language(), "de");
+        EXPECT_STREQ(catalog.GetString("File"), "Datei");
+        EXPECT_STREQ(catalog.GetString("Exit"), "Beenden");
+        const char* other = "Copy";
+        EXPECT_EQ(catalog.GetString(other), other);
+    }
+    std::string bytes = MoBytes(texts, false);
+    write(bytes.substr(0, bytes.size() - 8)); // "Beenden" is cut
+    EXPECT_STREQ(german().GetString("File"), "Datei");
+    EXPECT_STREQ(german().GetString("Exit"), "Exit");
+    bytes[28 + 8 * 3 + 8 * 2] = '\xff'; // the length of "Beenden"
+    write(bytes);
+    EXPECT_STREQ(german().GetString("Exit"), "Exit");
+    write(bytes.substr(0, 20));
+    EXPECT_EQ(german().Language(), "") << "no catalogue at all";
+    std::filesystem::remove_all(folder);
 }
 
 TEST(KitApplication, QuittingAsksEveryWindowAndDropsRepeatedRequests)

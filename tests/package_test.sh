@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package, looks inside it and has lintian judge it.
-#   package_test.sh BUILD_DIR APP_ID
+#   package_test.sh BUILD_DIR APP_ID LINGUAS
 set -euo pipefail
 build=$1
 id=$2
+languages=$(grep -v '^#' "$3")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >/dev/null
@@ -11,8 +12,10 @@ deb=$(ls "$out"/*.deb)
 contents=$(dpkg-deb -c "$deb")
 depends=$(dpkg-deb -f "$deb" Depends)
 recommends=$(dpkg-deb -f "$deb" Recommends)
+suggests=$(dpkg-deb -f "$deb" Suggests)
 echo "Depends: $depends"
 echo "Recommends: $recommends"
+echo "Suggests: $suggests"
 
 failed=0
 has_file() {
@@ -28,10 +31,15 @@ has_file share/metainfo/$id.metainfo.xml
 has_file share/man/man6/tavrin.6.gz
 has_file share/doc/tavrin/copyright
 has_file share/doc/tavrin/changelog.gz
+for language in $languages; do
+    has_file share/locale/$language/LC_MESSAGES/tavrin.mo
+done
+if grep -q '/qaa/' <<<"$contents"; then echo "FAILED: the test language is packed"; failed=$((failed + 1)); fi
 for package in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core qt6-qpa-plugins; do
     names "$depends" "$package" "depends on"
 done
 names "$recommends" qt6-wayland recommends
+names "$suggests" fonts-noto-cjk suggests
 
 # Lintian finds neither errors nor warnings.
 if lintian --fail-on error,warning "$deb" 2>/dev/null; then echo "ok: lintian"; else echo "FAILED: lintian"; failed=$((failed + 1)); fi

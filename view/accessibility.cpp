@@ -4,17 +4,38 @@
 // the board hears everything needed to play. The cell under the keyboard's
 // cursor is the one in focus.
 
+#include <Catalog.h>
+
 #include <string>
+#include <utility>
 
 #include "tavview.h"
 
 namespace {
 
+// The model's results, which the view shows and readers hear translated.
+[[maybe_unused]] const char* const kResultTexts[]
+    = {B_TRANSLATE_MARK("You Win"), B_TRANSLATE_MARK("You Lose")};
+
+// A translated sentence with each %name% in it replaced by its value; the
+// translation may put them in any order.
+std::string Fill(
+    const char* sentence, std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    std::string text = sentence;
+    for (const auto& [name, value] : values) {
+        const size_t at = text.find(name);
+        if (at != std::string::npos)
+            text.replace(at, name.size(), value);
+    }
+    return text;
+}
+
 // A tile's numbers along its rising, vertical and falling stripes.
 std::string TileWords(int16 tile)
 {
     if (tile == 0)
-        return "empty";
+        return B_TRANSLATE("empty");
     std::string words;
     for (int d = 0; d < 3; d++)
         words += (d ? " " : "") + std::string(kDigitText[kTileNumbers[tile][d]]);
@@ -25,25 +46,35 @@ std::string TileWords(int16 tile)
 // from the top, as the arrow keys go.
 std::string Place(int cell)
 {
-    return "column " + std::to_string(CellColumn(cell) + 1) + ", position "
-        + std::to_string(CellPlace(cell) + 1);
+    // TRANSLATORS: A cell's place, said after its board: its column from the
+    // left and its position in that column from the top.
+    return Fill(B_TRANSLATE("column %column%, position %position%"),
+        {{"%column%", std::to_string(CellColumn(cell) + 1)},
+            {"%position%", std::to_string(CellPlace(cell) + 1)}});
 }
 
 std::string BoardWords(Board board)
 {
-    return board == Board::Player ? "your board" : "computer's board";
+    return board == Board::Player ? B_TRANSLATE("your board") : B_TRANSLATE("computer's board");
 }
 
 std::string Scores(int16 player, int16 computer)
 {
-    return "you " + std::to_string(player) + ", computer " + std::to_string(computer);
+    // TRANSLATORS: Both scores, said after "Scores:" or "Final scores:".
+    return Fill(B_TRANSLATE("you %you%, computer %computer%"),
+        {{"%you%", std::to_string(player)}, {"%computer%", std::to_string(computer)}});
+}
+
+std::string Result(const char* result)
+{
+    return B_TRANSLATE(result);
 }
 
 } // namespace
 
 std::string tavview::AccessibleName() const
 {
-    return "Boards";
+    return B_TRANSLATE("Boards");
 }
 
 int32 tavview::CountAccessibleItems() const
@@ -63,8 +94,14 @@ accessible_item tavview::CellItem(Board board, int cell) const
     const bool mine = board == Board::Player;
     const bool preview = mine && placementState == 1 && cell == previewCell;
     const int16 tile = preview ? currentTile : (mine ? playerBoard : computerBoard)[cell];
-    return {B_ACCESSIBLE_CELL, TileWords(tile) + (preview ? ", preview" : ""),
-        BoardWords(board) + ", " + Place(cell), CellFrame(board, cell)};
+    const std::string words = TileWords(tile);
+    return {B_ACCESSIBLE_CELL,
+        preview ? Fill(B_TRANSLATE("%tile%, preview"), {{"%tile%", words}}) : words,
+        // TRANSLATORS: What a screen reader says of a cell after its contents:
+        // its board ("your board") and its place ("column 3, position 4").
+        Fill(B_TRANSLATE("%board%, %place%"),
+            {{"%board%", BoardWords(board)}, {"%place%", Place(cell)}}),
+        CellFrame(board, cell)};
 }
 
 accessible_item tavview::AccessibleItemAt(int32 index) const
@@ -73,21 +110,23 @@ accessible_item tavview::AccessibleItemAt(int32 index) const
         return CellItem(index < kCellCount ? Board::Player : Board::Computer, index % kCellCount);
     switch (index) {
     case kOfferItem:
-        return {B_ACCESSIBLE_IMAGE, IsGameOver() ? "none" : TileWords(currentTile), "tile to place",
-            OfferFrame()};
+        return {B_ACCESSIBLE_IMAGE, IsGameOver() ? B_TRANSLATE("none") : TileWords(currentTile),
+            B_TRANSLATE("tile to place"), OfferFrame()};
     case kPlayerScoreItem:
-        return {B_ACCESSIBLE_LABEL, std::to_string(playerScore), "your score",
+        return {B_ACCESSIBLE_LABEL, std::to_string(playerScore), B_TRANSLATE("your score"),
             ScoreFrame(Board::Player)};
     case kComputerScoreItem:
-        return {B_ACCESSIBLE_LABEL, std::to_string(computerScore), "computer's score",
+        return {B_ACCESSIBLE_LABEL, std::to_string(computerScore), B_TRANSLATE("computer's score"),
             ScoreFrame(Board::Computer)};
     case kResultItem:
-        return {B_ACCESSIBLE_LABEL, IsGameOver() ? ResultText() : "", "result", ResultFrame()};
+        return {B_ACCESSIBLE_LABEL, IsGameOver() ? Result(ResultText()) : "", B_TRANSLATE("result"),
+            ResultFrame()};
     default:
         break;
     }
     // A new game has no last turn to tell of.
-    return {B_ACCESSIBLE_STATUS, tilesPlaced > 0 ? fNews : "", "last turn", kViewBounds};
+    return {
+        B_ACCESSIBLE_STATUS, tilesPlaced > 0 ? fNews : "", B_TRANSLATE("last turn"), kViewBounds};
 }
 
 void tavview::TellReaders(std::initializer_list<int32> items)
@@ -104,7 +143,8 @@ void tavview::WindowActivated(bool active)
     if (!active || fGameTold)
         return;
     fGameTold = true;
-    Announce("New game. Tile to place: " + TileWords(currentTile) + ".");
+    Announce(Fill(
+        B_TRANSLATE("New game. Tile to place: %tile%."), {{"%tile%", TileWords(currentTile)}}));
 }
 
 void tavview::TellNewGame()
@@ -113,8 +153,12 @@ void tavview::TellNewGame()
     for (int32 item = 0; item < kReaderItemCount; item++)
         AccessibleItemChanged(item);
     const accessible_item cursor = AccessibleItemAt(FocusedAccessibleItem());
-    Announce("New game. Tile to place: " + TileWords(currentTile) + ". " + cursor.description + ": "
-        + cursor.name + ".");
+    // TRANSLATORS: %tile% is a tile's three numbers, such as "7 1 8"; %cell%
+    // is where the cursor is ("your board, column 3, position 4") and
+    // %contents% what that cell holds ("empty" or three numbers).
+    Announce(Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
+        {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
+            {"%contents%", cursor.name}}));
 }
 
 void tavview::TellPreview(int16 left)
@@ -122,19 +166,26 @@ void tavview::TellPreview(int16 left)
     if (left >= 0)
         AccessibleItemChanged(left);
     AccessibleItemChanged(previewCell);
-    Announce("Preview of " + TileWords(currentTile) + " in " + Place(previewCell) + ".");
+    Announce(Fill(B_TRANSLATE("Preview of %tile% in %place%."),
+        {{"%tile%", TileWords(currentTile)}, {"%place%", Place(previewCell)}}));
 }
 
 void tavview::TellTurn(int16 playerCell, int16 computerCell)
 {
-    fNews = "You placed " + TileWords(playerBoard[playerCell]) + " in " + Place(playerCell)
-        + "; the computer put it in " + Place(computerCell) + ".";
+    // TRANSLATORS: %place% and %its_place% are places such as "column 3,
+    // position 4", on the player's board and on the computer's.
+    fNews = Fill(B_TRANSLATE("You placed %tile% in %place%; the computer put it in %its_place%."),
+        {{"%tile%", TileWords(playerBoard[playerCell])}, {"%place%", Place(playerCell)},
+            {"%its_place%", Place(computerCell)}});
+    const std::string scores = Scores(playerScore, computerScore);
     if (IsGameOver()) {
-        fNews += std::string(" Final scores: ") + Scores(playerScore, computerScore) + ". "
-            + ResultText() + ".";
+        fNews += " "
+            + Fill(B_TRANSLATE("Final scores: %scores%. %result%."),
+                {{"%scores%", scores}, {"%result%", Result(ResultText())}});
     } else {
-        fNews += " Scores: " + Scores(playerScore, computerScore)
-            + ". Tile to place: " + TileWords(currentTile) + ".";
+        fNews += " "
+            + Fill(B_TRANSLATE("Scores: %scores%. Tile to place: %tile%."),
+                {{"%scores%", scores}, {"%tile%", TileWords(currentTile)}});
     }
     TellReaders({playerCell, kCellCount + computerCell, kOfferItem, kPlayerScoreItem,
         kComputerScoreItem, kResultItem, kNewsItem});
@@ -145,16 +196,16 @@ void tavview::TellEdge(Step step)
 {
     switch (step) {
     case Step::Up:
-        Announce("No cell above.");
+        Announce(B_TRANSLATE("No cell above."));
         break;
     case Step::Down:
-        Announce("No cell below.");
+        Announce(B_TRANSLATE("No cell below."));
         break;
     case Step::Left:
-        Announce("No column to the left.");
+        Announce(B_TRANSLATE("No column to the left."));
         break;
     case Step::Right:
-        Announce("No column to the right.");
+        Announce(B_TRANSLATE("No column to the right."));
         break;
     }
 }
@@ -164,9 +215,12 @@ void tavview::TellEdge(Step step)
 void tavview::TellWhyNothing()
 {
     if (IsGameOver())
-        Announce(std::string("The game is over: ") + ResultText() + ". Ctrl+N starts a new one.");
+        // TRANSLATORS: %result% is "You Win" or "You Lose"; write Ctrl+N as your
+        // desktop names the keys.
+        Announce(Fill(B_TRANSLATE("The game is over: %result%. Ctrl+N starts a new one."),
+            {{"%result%", Result(ResultText())}}));
     else if (cursorBoard == Board::Computer)
-        Announce("This is the computer's board; your tiles go on your own board.");
+        Announce(B_TRANSLATE("This is the computer's board; your tiles go on your own board."));
     else
-        Announce("This cell is taken.");
+        Announce(B_TRANSLATE("This cell is taken."));
 }

@@ -1,5 +1,7 @@
 // The full repaint of the board view and the score fields.
 
+#include <Catalog.h>
+
 #include <cstdio>
 
 #include "colors.h"
@@ -34,7 +36,7 @@ void tavview::DrawResult()
 {
     SetFontSize(kTextSize);
     SetHighColor(ToRgb(kTextColor));
-    const char* text = ResultText();
+    const char* text = B_TRANSLATE(ResultText());
     MovePenTo(BPoint(kResultSpot.x - StringWidth(text) / 2, float(kResultSpot.y)));
     DrawString(text, nullptr);
 }

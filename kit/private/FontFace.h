@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QRawFont>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -14,7 +15,10 @@
 
 // The view's font at one pixel size. The game draws the same few short texts
 // over and over, so each is laid out once and rendered once per position
-// within a device pixel.
+// within a device pixel. Texts the font draws glyph by glyph (Latin, Greek,
+// Cyrillic) go straight through it; others are shaped as the desktop shapes
+// them, with its fonts for the letters this one lacks, so that Arabic joins
+// and runs right to left and Japanese or Chinese glyphs are drawn.
 class FontFace {
 public:
     explicit FontFace(int pixelSize);
@@ -47,7 +51,7 @@ public:
 
 private:
     struct Text {
-        QGlyphRun run;
+        std::vector<QGlyphRun> runs;
         qreal width;
         // Renderings by scale and by position within a device pixel.
         struct Rendering {
@@ -58,6 +62,9 @@ private:
         std::vector<Rendering> renderings;
     };
     Text& Layout(const char* text);
+    Text LayOutGlyphByGlyph(const QString& text) const;
+    Text Shape(const QString& text) const;
+    bool DrawsGlyphByGlyph(const QString& text) const;
     const raster::Mask& Render(Text& text, qreal dpr, int fx, int fy);
 
     QFont fFont;
