@@ -100,20 +100,21 @@ std::vector<std::string> MenuTexts(QMenuBar* bar)
     return texts;
 }
 
-// Opens the about box, hands its texts to the check and closes it.
+// Opens the about box, checks that it has grown to show all its text (as it
+// does for a large font), and closes it; gives the texts it showed.
 std::vector<std::string> AboutTexts(tavview* view, const std::string& language)
 {
     std::vector<std::string> texts;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        // Grown to show all it holds, as for a large font.
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
             if (label->text().isEmpty())
                 continue; // the icon
             texts.push_back(label->text().toStdString());
-            EXPECT_GE(label->width(), label->sizeHint().width()) << language;
-            EXPECT_GE(label->height(), label->sizeHint().height()) << language;
+            const int needed = label->hasHeightForWidth() ? label->heightForWidth(label->width())
+                                                          : label->sizeHint().height();
+            EXPECT_GE(label->height(), needed) << language;
         }
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             texts.push_back(button->text().toStdString());
@@ -156,8 +157,7 @@ TEST(Languages, EveryShippedLanguageLoadsAndFits)
         EXPECT_STRNE(B_TRANSLATE("New Game"), "New Game") << language;
         GameWindow game;
         ExpectFits(game, language);
-        for (const std::string& text : AboutTexts(game.view, language))
-            EXPECT_FALSE(text.empty()) << language;
+        AboutTexts(game.view, language);
     }
 }
 
