@@ -39,6 +39,7 @@ for package in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-
     names "$depends" "$package" "depends on"
 done
 names "$recommends" qt6-wayland recommends
+names "$recommends" qt6-translations-l10n recommends
 names "$suggests" fonts-noto-cjk suggests
 
 # Lintian finds neither errors nor warnings.
