@@ -26,7 +26,7 @@ void AddLanguage(std::vector<std::string>& languages, std::string_view name)
 
 bool IsPlainLocale(std::string_view locale)
 {
-    return locale.empty() || locale == "C" || locale == "POSIX" || locale.starts_with("C.");
+    return locale.empty() || locale == "C" || locale == "POSIX";
 }
 
 // A .mo file is a header of 32-bit words, in the byte order of the machine
