@@ -65,16 +65,16 @@ std::string Scores(int16 player, int16 computer)
         {{"%you%", std::to_string(player)}, {"%computer%", std::to_string(computer)}});
 }
 
-std::string Result(const char* result)
-{
-    return B_TRANSLATE(result);
-}
-
 } // namespace
 
 std::string tavview::AccessibleName() const
 {
     return B_TRANSLATE("Boards");
+}
+
+const char* tavview::ResultWords() const
+{
+    return B_TRANSLATE(ResultText());
 }
 
 int32 tavview::CountAccessibleItems() const
@@ -119,7 +119,7 @@ accessible_item tavview::AccessibleItemAt(int32 index) const
         return {B_ACCESSIBLE_LABEL, std::to_string(computerScore), B_TRANSLATE("computer's score"),
             ScoreFrame(Board::Computer)};
     case kResultItem:
-        return {B_ACCESSIBLE_LABEL, IsGameOver() ? Result(ResultText()) : "", B_TRANSLATE("result"),
+        return {B_ACCESSIBLE_LABEL, IsGameOver() ? ResultWords() : "", B_TRANSLATE("result"),
             ResultFrame()};
     default:
         break;
@@ -181,7 +181,7 @@ void tavview::TellTurn(int16 playerCell, int16 computerCell)
     if (IsGameOver()) {
         fNews += " "
             + Fill(B_TRANSLATE("Final scores: %scores%. %result%."),
-                {{"%scores%", scores}, {"%result%", Result(ResultText())}});
+                {{"%scores%", scores}, {"%result%", ResultWords()}});
     } else {
         fNews += " "
             + Fill(B_TRANSLATE("Scores: %scores%. Tile to place: %tile%."),
@@ -218,7 +218,7 @@ void tavview::TellWhyNothing()
         // TRANSLATORS: %result% is "You Win" or "You Lose"; write Ctrl+N as your
         // desktop names the keys.
         Announce(Fill(B_TRANSLATE("The game is over: %result%. Ctrl+N starts a new one."),
-            {{"%result%", Result(ResultText())}}));
+            {{"%result%", ResultWords()}}));
     else if (cursorBoard == Board::Computer)
         Announce(B_TRANSLATE("This is the computer's board; your tiles go on your own board."));
     else

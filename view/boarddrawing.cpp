@@ -1,7 +1,5 @@
 // The full repaint of the board view and the score fields.
 
-#include <Catalog.h>
-
 #include <cstdio>
 
 #include "colors.h"
@@ -36,7 +34,7 @@ void tavview::DrawResult()
 {
     SetFontSize(kTextSize);
     SetHighColor(ToRgb(kTextColor));
-    const char* text = B_TRANSLATE(ResultText());
+    const char* text = ResultWords();
     MovePenTo(BPoint(kResultSpot.x - StringWidth(text) / 2, float(kResultSpot.y)));
     DrawString(text, nullptr);
 }

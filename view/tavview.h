@@ -68,6 +68,8 @@ private:
         kNewsItem,
         kReaderItemCount
     };
+    // The result in the player's language, as shown and heard.
+    const char* ResultWords() const;
     void TellReaders(std::initializer_list<int32> items);
     void TellPreview(int16 left);
     void TellTurn(int16 playerCell, int16 computerCell);
