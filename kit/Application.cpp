@@ -36,6 +36,9 @@ std::vector<std::string> CatalogFolders()
 } // namespace
 
 struct BApplication::Data {
+    // The language is the environment's as the program was started, before
+    // the guard gives the locale UTF-8 characters.
+    BCatalog catalog {KIT_CATALOG, CatalogFolders()};
     // Qt keeps references to these for the application's whole life. It is
     // given the program's name and nothing else to parse.
     int argc = 1;
@@ -44,7 +47,6 @@ struct BApplication::Data {
     QApplication app {argc, argv};
     // Declared after the application, so the fonts go first.
     FontFace::Faces faces;
-    BCatalog catalog {KIT_CATALOG, CatalogFolders()};
     // Qt's own words in the same language, such as the keys' names in the
     // menus ("Strg+N"), where the desktop has them.
     QTranslator qtWords;

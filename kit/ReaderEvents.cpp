@@ -48,34 +48,86 @@ QString PathOf(QAccessibleInterface* object)
     return kObjectPrefix + QString::number(QAccessible::uniqueId(object));
 }
 
-} // namespace
-
-void TellText(QAccessibleInterface* object, QAccessible::Event change, const QString& text)
+// An AT-SPI object event from an object, as Qt's bridge sends them and on
+// the connection it talks on; false where there is no such connection, as
+// where the bridge's private names have changed.
+bool Send(QAccessibleInterface* object, const QString& kind, const QString& detail,
+    const QVariant& value)
 {
     QDBusConnection bus(kConnection);
-    if (!bus.isConnected()) {
-        // Readers elsewhere take Qt's own event.
-        QAccessibleEvent event(object, change);
-        QAccessible::updateAccessibility(&event);
-        return;
-    }
+    if (!bus.isConnected())
+        return false;
     static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
     Q_UNUSED(registered);
-    QDBusMessage signal = QDBusMessage::createSignal(PathOf(object),
-        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    const QString property = change == QAccessible::NameChanged
-        ? QStringLiteral("accessible-name")
-        : QStringLiteral("accessible-description");
-    signal << property << 0 << 0 << QVariant::fromValue(QDBusVariant(text))
+    QDBusMessage signal = QDBusMessage::createSignal(
+        PathOf(object), QStringLiteral("org.a11y.atspi.Event.Object"), kind);
+    signal << detail << 0 << 0 << QVariant::fromValue(QDBusVariant(value))
            << QVariant::fromValue(
                   ObjectReference {bus.baseService(), QDBusObjectPath(kObjectPrefix + "root")});
-    bus.send(signal);
+    return bus.send(signal);
 }
 
-void TellShown(QAccessibleInterface* object)
+QString Property(QAccessible::Event change)
 {
-    QAccessibleEvent event(object, QAccessible::ObjectShow);
+    return change == QAccessible::NameChanged ? QStringLiteral("accessible-name")
+                                              : QStringLiteral("accessible-description");
+}
+
+void Tell(QAccessibleEvent&& event)
+{
     QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+// Qt 6.4's bridge gives a PropertyChange the object it came from as its
+// value, where readers expect the new text: Orca 43 speaks that value for
+// the object in focus and fails on an object. There the kit sends the event
+// itself. Qt 6.8's bridge sends the text.
+void TellText(QAccessibleInterface* object, QAccessible::Event change, const QString& text)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (Send(object, QStringLiteral("PropertyChange"), Property(change), text))
+        return;
+#else
+    Q_UNUSED(text);
+#endif
+    Tell(QAccessibleEvent(object, change));
+}
+
+// Qt's bridge sends the new text with every change (6.8) or an object (6.4),
+// which Orca 48 speaks for the object in focus. A value that is no text,
+// 0, makes AT-SPI forget the text it kept and readers take it for no news.
+void TellChanged(QAccessibleInterface* object, QAccessible::Event change)
+{
+    if (!Send(object, QStringLiteral("PropertyChange"), Property(change), 0))
+        Tell(QAccessibleEvent(object, change));
+}
+
+// Qt 6.4's bridge sends no event for a change of the focused state; 6.8's
+// does.
+void TellFocusGone(QAccessibleInterface* object)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (Send(object, QStringLiteral("StateChanged"), QStringLiteral("focused"), 0))
+        return;
+#endif
+    QAccessible::State focus;
+    focus.focused = true;
+    Tell(QAccessibleStateChangeEvent(object, focus));
+}
+
+// Qt 6.8 has announcements of its own, which Orca 48 speaks as they are.
+// Before, a notification that shows was the way to be heard at once; Orca 43
+// speaks it without its role, Orca 48 says "notification" first.
+void Announce(QAccessibleInterface* note, const QString& sentence)
+{
+    TellText(note, QAccessible::NameChanged, sentence);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    Tell(QAccessibleAnnouncementEvent(note, sentence));
+#else
+    Tell(QAccessibleEvent(note, QAccessible::ObjectShow));
+#endif
 }
 
 } // namespace readers

@@ -8,9 +8,12 @@
 #include <QtGlobal>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <langinfo.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -23,6 +26,85 @@ struct HeldMessage {
 
 QtMessageHandler gPrevious = nullptr;
 std::vector<HeldMessage> gHeld;
+
+// What Qt says that neither the player nor the program can do anything
+// about, by how it begins.
+constexpr std::string_view kNoise[] = {
+    // Qt 6.8's AT-SPI bridge, for the events Orca 48 asks for that Qt never
+    // sends ("Window:Destroy:").
+    "Subscription string not handled",
+    // Qt's AT-SPI bridge, when a screen reader is slow to answer a key (the
+    // key then goes to the window all the same), and when the answer comes.
+    "QSpiApplication::keyEventError",
+    "QSpiApplication::notifyKeyboardListenerCallback",
+    // Qt 6.8's AT-SPI bridge, when a screen reader asks after an object that
+    // has gone, as the window closes.
+    "Could not find accessible on path",
+};
+
+bool IsNoise(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const std::string_view said(utf8.constData(), size_t(utf8.size()));
+    for (std::string_view noise : kNoise) {
+        if (said.starts_with(noise))
+            return true;
+    }
+    return false;
+}
+
+// Once Qt is up, its messages go out as Qt meant them to, less the noise.
+void Pass(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (!IsNoise(text))
+        gPrevious(type, context, text);
+}
+
+struct Category {
+    int id;
+    const char* variable;
+};
+
+constexpr Category kCategories[] = {
+    {LC_CTYPE, "LC_CTYPE"},
+    {LC_NUMERIC, "LC_NUMERIC"},
+    {LC_TIME, "LC_TIME"},
+    {LC_COLLATE, "LC_COLLATE"},
+    {LC_MONETARY, "LC_MONETARY"},
+    {LC_MESSAGES, "LC_MESSAGES"},
+    {LC_PAPER, "LC_PAPER"},
+    {LC_NAME, "LC_NAME"},
+    {LC_ADDRESS, "LC_ADDRESS"},
+    {LC_TELEPHONE, "LC_TELEPHONE"},
+    {LC_MEASUREMENT, "LC_MEASUREMENT"},
+    {LC_IDENTIFICATION, "LC_IDENTIFICATION"},
+};
+
+bool Utf8Characters()
+{
+    const std::string_view set = nl_langinfo(CODESET);
+    return set == "UTF-8" || set == "utf8";
+}
+
+// Qt reads text as UTF-8 whatever the locale says, and Qt 6.8 (not 6.4)
+// switches a locale of other characters to UTF-8 itself, with four lines of
+// warning at every start; in the C locale of a fresh container or a script
+// that is every start. The program makes the same switch first: the
+// character type becomes C.UTF-8, and every other part of the locale stays
+// as the environment has it where the system has that locale (C where it
+// has not), written back to the environment that Qt sets the locale from.
+void TakeUtf8Characters()
+{
+    if (std::setlocale(LC_ALL, "") && Utf8Characters())
+        return;
+    for (const Category& category : kCategories)
+        std::setlocale(category.id, "");
+    if (!Utf8Characters())
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    for (const Category& category : kCategories)
+        setenv(category.variable, std::setlocale(category.id, nullptr), 1);
+    unsetenv("LC_ALL");
+}
 
 // The window systems Qt tries, as it chooses them: those named in
 // QT_QPA_PLATFORM, or else Wayland where a compositor is announced and X11
@@ -97,7 +179,10 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 StartGuard::StartGuard()
 {
-    gPrevious = qInstallMessageHandler(Hold);
+    TakeUtf8Characters();
+    const QtMessageHandler previous = qInstallMessageHandler(Hold);
+    if (previous != Pass)
+        gPrevious = previous;
 }
 
 void StartGuard::RequireScreen()
@@ -109,10 +194,10 @@ void StartGuard::RequireScreen()
 
 StartGuard::~StartGuard()
 {
-    qInstallMessageHandler(gPrevious);
+    qInstallMessageHandler(Pass);
     for (const HeldMessage& held : gHeld) {
         const QMessageLogContext context(nullptr, 0, nullptr, held.category);
-        qt_message_output(held.type, context, held.text);
+        Pass(held.type, context, held.text);
     }
     gHeld.clear();
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "InterfaceDefs.h"
 #include "ReaderEvents.h"
@@ -163,6 +164,8 @@ void ViewWidget::focusInEvent(QFocusEvent* event)
 bool ViewWidget::event(QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::WindowDeactivate)
+        fView->fData->focusAnnounced = -1;
     if (type == QEvent::WindowActivate || type == QEvent::WindowDeactivate)
         Locked([&] { fView->WindowActivated(type == QEvent::WindowActivate); });
     return QWidget::event(event);
@@ -190,10 +193,10 @@ void ViewWidget::ItemRead(int32 index, const accessible_item& item)
 void ViewWidget::ReadersArrived()
 {
     Locked([&] {
+        if (!fView->fData->announcementHeard)
+            fView->Announce(fView->fData->announcement, fView->fData->focusAnnounced >= 0);
         if (hasFocus())
             fView->AccessibleFocusMoved();
-        if (!fView->fData->announcementHeard)
-            fView->Announce(fView->fData->announcement);
     });
 }
 
@@ -301,6 +304,12 @@ void BView::Data::TellReaders(int32 index, QAccessible::Event change) const
     QAccessible::updateAccessibility(&event);
 }
 
+void BView::Data::TellFocusGone(int32 index) const
+{
+    if (QAccessibleInterface* item = ReaderItem(index); item && index < view->CountAccessibleItems())
+        readers::TellFocusGone(item);
+}
+
 // The view's accessible lists its items, then its announcements.
 QAccessibleInterface* BView::Data::ReaderItem(int32 index) const
 {
@@ -324,32 +333,49 @@ void BView::AccessibleItemChanged(int32 index)
         return;
     const accessible_item now = AccessibleItemAt(index);
     Data::Told& told = fData->told[size_t(index)];
+    // Orca 48 reads the item in focus again when its name changes (Orca 43
+    // did not), before the view's own sentence that tells the same.
+    const bool focused = IsFocus() && index == FocusedAccessibleItem();
+    const auto tell = [&](QAccessible::Event change, const std::string& text) {
+        if (focused)
+            readers::TellChanged(item, change);
+        else
+            readers::TellText(item, change, readers::FromUtf8(text));
+    };
     if (now.name != told.name)
-        readers::TellText(item, QAccessible::NameChanged, readers::FromUtf8(told.name = now.name));
-    if (now.description != told.description) {
-        readers::TellText(item, QAccessible::DescriptionChanged,
-            readers::FromUtf8(told.description = now.description));
-    }
+        tell(QAccessible::NameChanged, told.name = now.name);
+    if (now.description != told.description)
+        tell(QAccessible::DescriptionChanged, told.description = now.description);
 }
 
 // A sentence told while no reader listens waits for one: readers start a
 // moment after the program, and may start at any time.
-void BView::Announce(const std::string& sentence)
+void BView::Announce(const std::string& sentence, bool tellsFocus)
 {
     fData->announcement = sentence;
+    fData->focusAnnounced = tellsFocus ? FocusedAccessibleItem() : -1;
     QAccessibleInterface* announcements = fData->ReaderItem(CountAccessibleItems());
     QAccessibleInterface* note = announcements ? announcements->child(0) : nullptr;
     fData->announcementHeard = note != nullptr;
-    if (!note)
-        return;
-    readers::TellText(note, QAccessible::NameChanged, readers::FromUtf8(sentence));
-    readers::TellShown(note);
+    if (note)
+        readers::Announce(note, readers::FromUtf8(sentence));
 }
 
+// Readers that put news of the focus ahead of every other (Orca 48) would
+// say the focused item first, where a sentence has told of it already. Its
+// focus then goes untold, and readers who read its state learn when it goes.
 void BView::AccessibleFocusMoved()
 {
-    if (IsFocus())
-        fData->TellReaders(FocusedAccessibleItem(), QAccessible::Focus);
+    const int32 focused = FocusedAccessibleItem();
+    if (!IsFocus())
+        return;
+    if (std::exchange(fData->focusAnnounced, -1) == focused) {
+        fData->focusUntold = focused;
+        return;
+    }
+    if (const int32 untold = std::exchange(fData->focusUntold, -1); untold >= 0)
+        fData->TellFocusGone(untold);
+    fData->TellReaders(focused, QAccessible::Focus);
 }
 
 void BView::AddChild(BView* view, BView*)

@@ -66,7 +66,8 @@ public:
     // Views that show things of their own list them here for screen readers,
     // which ask whenever they read; the focused item is the one keys act on,
     // or -1. The view tells readers when an item may have changed (they hear
-    // of what did) and when the focus moves to another item.
+    // of what did, but for the focused item, whose news the view announces
+    // in its own words) and when the focus moves to another item.
     virtual std::string AccessibleName() const;
     virtual int32 CountAccessibleItems() const;
     virtual accessible_item AccessibleItemAt(int32 index) const;
@@ -74,8 +75,10 @@ public:
     void AccessibleItemChanged(int32 index);
     void AccessibleFocusMoved();
     // Tells screen readers a sentence, which they speak at once, whatever has
-    // the focus. They keep the last one for reading again.
-    void Announce(const std::string& sentence);
+    // the focus. They keep the last one for reading again. A sentence that
+    // tells of the focused item as well stands in for the news of the focus
+    // that would follow, as the window opens, say.
+    void Announce(const std::string& sentence, bool tellsFocus = false);
     BRect Bounds() const;
 
     void SetViewColor(rgb_color color);

@@ -57,8 +57,8 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure())
-            orca.KeepLogs(ARTIFACTS_DIR);
+        // What Orca said stays to be read through, passed or failed.
+        orca.KeepLogs(ARTIFACTS_DIR);
         EndToEnd::TearDown();
         if (latencies.empty())
             return;
@@ -68,42 +68,57 @@ protected:
                   << int(latencies.back() * 1000) << " ms\n";
     }
 
-    // What Orca says in answer to keys: its speech from the moment they go
-    // until it echoes Shift, which is pressed once it has said the words
-    // the test waits for. Whatever comes late lands in the next answer.
+    // What Orca says in answer to keys, less its echo of the keys: its speech
+    // from the moment they go until it echoes Shift, which is pressed once it
+    // has said the words the test waits for. Whatever comes late lands in the
+    // next answer.
     std::vector<std::string> Answer(
         const std::string& keys, const std::string& awaited, std::optional<size_t> since = {})
     {
         const size_t from = since.value_or(orca.Heard().size());
         const double pressed = Now();
-        Key(keys);
-        // Where Orca first said something of a kind from a point on; the end
-        // of what it has said where it has not.
+        if (!keys.empty())
+            Key(keys);
+        // Where Orca first said something from a point on; the end of what it
+        // has said where it has not.
         std::vector<atspi::Orca::Utterance> heard;
-        const auto said = [&](size_t start, const std::string& kind, const std::string& text) {
+        const auto said = [&](size_t start, const auto& wanted) {
             heard = orca.Heard();
             for (size_t i = start; i < heard.size(); i++) {
-                if (heard[i].kind == kind && heard[i].text.find(text) != std::string::npos)
+                if (wanted(heard[i].text))
                     return i;
             }
             return heard.size();
         };
-        EXPECT_TRUE(WaitFor([&] { return said(from, "speak", awaited) < heard.size(); }))
+        const auto game = [&](const std::string& text) {
+            return !IsEcho(text) && text.find(awaited) != std::string::npos;
+        };
+        const auto shift = [](const std::string& text) { return text == "left shift"; };
+        EXPECT_TRUE(WaitFor([&] { return said(from, game) < heard.size(); }))
             << "after " << keys << ", Orca never said \"" << awaited << "\"";
         const size_t marked = orca.Heard().size();
         Key("shift");
-        EXPECT_TRUE(WaitFor([&] { return said(marked, "key", "shift") < heard.size(); }))
+        EXPECT_TRUE(WaitFor([&] { return said(marked, shift) < heard.size(); }))
             << "no echo of Shift";
-        const size_t end = said(marked, "key", "shift");
+        const size_t end = said(marked, shift);
         std::vector<std::string> answer;
         for (size_t i = from; i < end; i++) {
-            if (heard[i].kind != "speak")
+            if (IsEcho(heard[i].text))
                 continue;
-            if (answer.empty())
+            if (answer.empty() && !keys.empty())
                 latencies.push_back(heard[i].time - pressed);
             answer.push_back(heard[i].text);
         }
         return answer;
+    }
+
+    // Orca names the keys the test presses as it goes; the game says none of
+    // these words alone.
+    static bool IsEcho(const std::string& text)
+    {
+        static const std::set<std::string> keys = {
+            "left shift", "left control", "return", "tab", "space", "n", "q"};
+        return keys.count(text) > 0;
     }
 
     // Moves the cursor one step and returns what Orca reads of the cell it
@@ -163,16 +178,18 @@ void ExpectSaidOnce(const std::vector<std::string>& answer)
 
 TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
 {
-    // The window opens: a game begins, with its tile, and the cursor's cell.
-    std::vector<std::string> answer = Answer("shift", "your board, column 3, position 3", started);
+    // The window opens: a game begins, with its tile and the cursor's cell,
+    // in one sentence, and nothing else tells of the cell.
+    std::vector<std::string> answer = Answer("", "your board, column 3, position 3", started);
     ExpectSaidOnce(answer);
     std::string tile;
     for (const std::string& said : answer)
         tile = TileIn(said).empty() ? tile : TileIn(said);
     ASSERT_NE(tile, "") << "no tile to place was heard";
-    EXPECT_NE(std::find(answer.begin(), answer.end(), "New game. Tile to place: " + tile + "."),
+    EXPECT_NE(std::find(answer.begin(), answer.end(),
+                  "New game. Tile to place: " + tile + ". your board, column 3, position 3: empty."),
         answer.end());
-    EXPECT_EQ(answer.back(), "your board, column 3, position 3.");
+    EXPECT_EQ(std::count(answer.begin(), answer.end(), "empty."), 0);
     cursor = {3, 3};
 
     // An edge says so; the computer's board reads, and places nothing.
@@ -235,14 +252,7 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     for (const char* failure : {"bad content", "Could not process", "IndexError"})
         EXPECT_EQ(log.find(failure), std::string::npos) << failure;
     Key("ctrl+q");
-    int status = -1;
-    ASSERT_TRUE(game->WaitExit(&status));
-    EXPECT_EQ(status, 0);
-    // Qt's bridge hands every key to the reader and says so on stderr when
-    // one is not answered in time, which a busy machine may cause.
-    std::istringstream said(game->Stderr());
-    for (std::string line; std::getline(said, line);)
-        EXPECT_EQ(line.rfind("QSpiApplication::keyEventError", 0), 0u) << line;
+    ExpectCleanExit();
 }
 
 } // namespace

@@ -35,7 +35,9 @@ for language in $languages; do
     has_file share/locale/$language/LC_MESSAGES/tavrin.mo
 done
 if grep -q '/qaa/' <<<"$contents"; then echo "FAILED: the test language is packed"; failed=$((failed + 1)); fi
-for package in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core qt6-qpa-plugins; do
+# Debian 13 renamed Qt's libraries for the 64-bit time_t (libqt6core6t64).
+for package in libc6 libstdc\\+\\+6 'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' \
+    fonts-dejavu-core qt6-qpa-plugins; do
     names "$depends" "$package" "depends on"
 done
 names "$recommends" qt6-wayland recommends

@@ -52,7 +52,7 @@ private:
 
 // Orca as it is, on a desktop of its own: a private home whose sound goes
 // nowhere, a speech server, the desktop's accessibility setting on, and
-// orca_speech.py keeping what Orca sends to speech as it sends it.
+// speech_log.py writing down what Orca sends to speech as it sends it.
 class Orca {
 public:
     explicit Orca(const harness::Environment& display);
@@ -66,8 +66,7 @@ public:
     harness::Environment GameEnvironment() const;
 
     struct Utterance {
-        double time;      // seconds since the epoch
-        std::string kind; // "speak", "key" or "char"
+        double time; // seconds since the epoch
         std::string text;
     };
     // Everything Orca has sent to speech so far.

@@ -128,10 +128,7 @@ std::string Words(int tile)
 // a preview, a placement, an edge, the computer's board and a new game.
 TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
 {
-    window->Show();
-    QApplication::setActiveWindow(WidgetOf(window));
-    view->MakeFocus(true);
-    ProcessEvents();
+    ShowInFocus(window, view);
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
     ASSERT_NE(board, nullptr);
     const int items = 2 * kCellCount + 5;
@@ -156,7 +153,9 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     EXPECT_EQ(name(39), "0");
     EXPECT_EQ(name(40), "0");
     EXPECT_EQ(name(41), "") << "no result yet";
-    EXPECT_EQ(told(), "New game. Tile to place: " + Words(tile) + ".") << "as the window opened";
+    EXPECT_EQ(told(),
+        "New game. Tile to place: " + Words(tile) + ". your board, column 3, position 3: empty.")
+        << "as the window opened";
 
     // The cursor's cell is in focus.
     Press(Qt::Key_Down);

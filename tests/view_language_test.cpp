@@ -71,10 +71,7 @@ struct GameWindow {
     GameWindow()
     {
         fakerand::Reset(5);
-        window->Show();
-        QApplication::setActiveWindow(WidgetOf(window));
-        view->MakeFocus(true);
-        ProcessEvents();
+        ShowInFocus(window, view);
     }
     ~GameWindow() { delete window; }
 

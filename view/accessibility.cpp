@@ -135,16 +135,12 @@ void tavview::TellReaders(std::initializer_list<int32> items)
         AccessibleItemChanged(item);
 }
 
-// When the window first opens, readers hear of the game and then of the
-// cell in focus; after New Game the cursor stays, so they hear of its cell
-// here.
+// When the window first opens, readers hear of the game and of the cell in
+// focus in one sentence, as after New Game.
 void tavview::WindowActivated(bool active)
 {
-    if (!active || fGameTold)
-        return;
-    fGameTold = true;
-    Announce(Fill(
-        B_TRANSLATE("New game. Tile to place: %tile%."), {{"%tile%", TileWords(currentTile)}}));
+    if (active && !fGameTold)
+        TellNewGame();
 }
 
 void tavview::TellNewGame()
@@ -156,9 +152,11 @@ void tavview::TellNewGame()
     // TRANSLATORS: %tile% is a tile's three numbers, such as "7 1 8"; %cell%
     // is where the cursor is ("your board, column 3, position 4") and
     // %contents% what that cell holds ("empty" or three numbers).
-    Announce(Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
-        {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
-            {"%contents%", cursor.name}}));
+    Announce(
+        Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
+            {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
+                {"%contents%", cursor.name}}),
+        true);
 }
 
 void tavview::TellPreview(int16 left)

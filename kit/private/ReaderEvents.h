@@ -15,14 +15,20 @@ inline QString FromUtf8(const std::string& text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Tells readers that an object's name or description is now this text. Over
-// AT-SPI, Qt's own event names the object where the new text belongs, and a
-// reader that speaks what the event carries then fails on it; this event
-// carries the text, on the connection Qt's bridge talks on.
+// Tells readers that an object's name or description is now this text.
 void TellText(QAccessibleInterface* object, QAccessible::Event change, const QString& text);
 
-// Tells readers that an object has just shown: a notification showing is
-// spoken at once, whatever has the focus.
-void TellShown(QAccessibleInterface* object);
+// Tells readers that an object's name or description has changed, without
+// what it is now: they read it afresh when they next need it, and say
+// nothing now. For the object in focus, whose news the view tells itself.
+void TellChanged(QAccessibleInterface* object, QAccessible::Event change);
+
+// Tells readers that an object no longer has the focus, where nothing else
+// has the focus that Qt would tell them of.
+void TellFocusGone(QAccessibleInterface* object);
+
+// Tells readers a sentence, which they speak at once, whatever has the
+// focus; the note, a notification, keeps it as its name.
+void Announce(QAccessibleInterface* note, const QString& sentence);
 
 } // namespace readers

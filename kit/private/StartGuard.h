@@ -4,7 +4,9 @@
 // aborts. While the application object starts Qt, a StartGuard holds Qt's
 // messages back; should Qt give up, the program ends with status 1 and one
 // line that says which display it could not open. Once Qt is up, the held
-// messages go out as Qt meant them to.
+// messages go out as Qt meant them to, and so do all that follow, but for
+// the few that no one can act on. Before Qt starts, the guard gives the
+// locale the UTF-8 characters Qt needs.
 class StartGuard {
 public:
     StartGuard();

@@ -66,6 +66,11 @@ struct BView::Data {
     std::vector<Told> told;
     std::string announcement;
     bool announcementHeard = true;
+    // The focused item that the last sentence told of, until readers would
+    // hear of the focus, and the item whose focus readers were not told of
+    // so; -1 when none.
+    int32 focusAnnounced = -1;
+    int32 focusUntold = -1;
 
     // What stays in force from one drawing call to the next.
     struct State {
@@ -95,6 +100,8 @@ struct BView::Data {
     void Dirty(const BPoint* points, int count, qreal pen);
     void PaintShape(const BPoint* points, int count, qreal penSize, bool closed, bool smooth);
     void TellReaders(int32 index, QAccessible::Event change) const;
+    // Tells readers that an item no longer has the focus.
+    void TellFocusGone(int32 index) const;
     // The accessible of an item of the view, or of its announcements, while
     // a reader listens.
     QAccessibleInterface* ReaderItem(int32 index) const;
