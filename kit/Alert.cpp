@@ -33,7 +33,9 @@ QLabel* IconLabel(alert_type type)
 // focus has never left the window under it, so no focus event follows the
 // close, and Qt, having deactivated the box, holds no window active:
 // shortcuts stop working while keys still arrive. The focus-in that Qt
-// missed is sent to the window that has the X focus.
+// missed is sent to the window that has the X focus. Seen with Qt 6.4 under
+// openbox; not seen again with Qt 6.4 or 6.8 in the later tries for it, but
+// it acts only where no window is active, so it stays.
 void ReplayMissedFocus()
 {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();

@@ -4,6 +4,9 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <QStyleOptionMenuItem>
+
+#include <algorithm>
 
 #include "Window.h"
 
@@ -19,6 +22,23 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
+
+// The height the bar needs for a title in its own font, margins included.
+// Qt sizes a title by the line height of every font that draws it, and a
+// fallback font for a script with more room above and below its letters
+// (Noto CJK for Japanese and Chinese) would make the window grow for no more
+// than that room; the letters fit in the height the bar's font needs.
+int TitleHeight(const QMenuBar* bar)
+{
+    const QStyle* style = bar->style();
+    QStyleOptionMenuItem title;
+    title.initFrom(bar);
+    title.menuItemType = QStyleOptionMenuItem::Normal;
+    const QSize text = bar->fontMetrics().size(Qt::TextShowMnemonic, QStringLiteral("M"));
+    const int frame = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar)
+        + style->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, bar);
+    return style->sizeFromContents(QStyle::CT_MenuBarItem, &title, text, bar).height() + 2 * frame;
+}
 
 } // namespace
 
@@ -53,21 +73,21 @@ bool BMenuBar::AddItem(BMenu* menu)
 // window can make room for it above everything else.
 void BMenuBar::AttachedToWindow()
 {
-    QWidget* bar = Widget();
-    const int needed = bar->sizeHint().height() - bar->height();
+    auto* bar = static_cast<QMenuBar*>(Widget());
+    const int room = TitleHeight(bar) - bar->height();
     bar->setParent(Window()->Widget());
     bar->move(0, 0);
     bar->show();
     bar->raise();
-    if (needed > 0) {
-        Window()->MakeRoomAtTop(needed, this);
-        bar->resize(bar->width(), bar->height() + needed);
-    }
+    if (room > 0)
+        Window()->MakeRoomAtTop(room, this);
+    // Beyond the room its font needs, the bar takes a few rows more of the
+    // view below, which Qt needs to show titles in a taller fallback font.
+    bar->resize(bar->width(), std::max(bar->height() + std::max(room, 0), bar->sizeHint().height()));
     // F10 opens the first menu, as it does across the desktop.
-    auto* menus = static_cast<QMenuBar*>(bar);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), Window()->Widget());
-    QObject::connect(f10, &QShortcut::activated, menus, [menus] {
-        if (!menus->actions().isEmpty())
-            menus->setActiveAction(menus->actions().first());
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().first());
     });
 }
