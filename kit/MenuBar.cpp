@@ -83,7 +83,8 @@ void BMenuBar::AttachedToWindow()
         Window()->MakeRoomAtTop(room, this);
     // Beyond the room its font needs, the bar takes a few rows more of the
     // view below, which Qt needs to show titles in a taller fallback font.
-    bar->resize(bar->width(), std::max(bar->height() + std::max(room, 0), bar->sizeHint().height()));
+    bar->resize(
+        bar->width(), std::max(bar->height() + std::max(room, 0), bar->sizeHint().height()));
     // F10 opens the first menu, as it does across the desktop.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), Window()->Widget());
     QObject::connect(f10, &QShortcut::activated, bar, [bar] {

@@ -51,8 +51,8 @@ QString PathOf(QAccessibleInterface* object)
 // An AT-SPI object event from an object, as Qt's bridge sends them and on
 // the connection it talks on; false where there is no such connection, as
 // where the bridge's private names have changed.
-bool Send(QAccessibleInterface* object, const QString& kind, const QString& detail,
-    const QVariant& value)
+bool Send(
+    QAccessibleInterface* object, const QString& kind, const QString& detail, const QVariant& value)
 {
     QDBusConnection bus(kConnection);
     if (!bus.isConnected())

@@ -306,7 +306,8 @@ void BView::Data::TellReaders(int32 index, QAccessible::Event change) const
 
 void BView::Data::TellFocusGone(int32 index) const
 {
-    if (QAccessibleInterface* item = ReaderItem(index); item && index < view->CountAccessibleItems())
+    if (QAccessibleInterface* item = ReaderItem(index);
+        item && index < view->CountAccessibleItems())
         readers::TellFocusGone(item);
 }
 

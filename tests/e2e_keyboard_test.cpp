@@ -43,14 +43,6 @@ protected:
         return items[kAnnouncements].toArray()[4].toArray()[0].toString().toStdString();
     }
 
-    std::string DebugFocus() const
-    {
-        std::string out;
-        for (int i = 0; i < items.size(); i++)
-            if (items[i].toArray()[3].toBool()) out += " " + std::to_string(i);
-        return out;
-    }
-
     int Focused() const
     {
         for (int i = 0; i < items.size(); i++) {
@@ -79,7 +71,7 @@ protected:
             const int before = Focused();
             Key(now < column ? "Right" : now > column ? "Left" : at < position ? "Down" : "Up");
             ASSERT_TRUE(WaitFor([&] { return Read(), Focused() >= 0 && Focused() != before; }))
-                << "stuck" << DebugFocus();
+                << "stuck";
         }
         ASSERT_EQ(Focused(), cell);
     }

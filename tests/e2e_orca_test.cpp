@@ -5,10 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <iostream>
-#include <regex>
 #include <set>
-#include <sstream>
 
 #include "e2e_fixture.h"
 #include "reader_session.h"
@@ -36,15 +35,21 @@ std::string Words(Place place)
 // The first place named in a sentence, from the text onwards.
 Place PlaceIn(const std::string& sentence, const std::string& after = "")
 {
-    static const std::regex named("column (\\d), position (\\d)");
-    std::smatch match;
-    const std::string rest = sentence.substr(std::min(sentence.find(after), sentence.size()));
-    if (!std::regex_search(rest, match, named))
+    const size_t from = sentence.find("column ", std::min(sentence.find(after), sentence.size()));
+    Place place;
+    if (from == std::string::npos
+        || sscanf(sentence.c_str() + from, "column %d, position %d", &place.column, &place.position)
+            != 2)
         return {};
-    return {std::stoi(match[1]), std::stoi(match[2])};
+    return place;
 }
 
 constexpr int kColumnLength[5] = {3, 4, 5, 4, 3};
+
+// Orca names the keys the test presses as it goes; the game says none of
+// these words alone.
+const std::set<std::string> kEchoes
+    = {"left shift", "left control", "return", "tab", "space", "n", "q"};
 
 class ByEar : public EndToEnd {
 protected:
@@ -57,8 +62,7 @@ protected:
 
     void TearDown() override
     {
-        // What Orca said stays to be read through, passed or failed.
-        orca.KeepLogs(ARTIFACTS_DIR);
+        orca.KeepLogs(ARTIFACTS_DIR); // to read through, passed or failed
         EndToEnd::TearDown();
         if (latencies.empty())
             return;
@@ -68,10 +72,9 @@ protected:
                   << int(latencies.back() * 1000) << " ms\n";
     }
 
-    // What Orca says in answer to keys, less its echo of the keys: its speech
-    // from the moment they go until it echoes Shift, which is pressed once it
-    // has said the words the test waits for. Whatever comes late lands in the
-    // next answer.
+    // What Orca says in answer to keys (none at the start), less its echo of
+    // keys: its speech from the moment they go until it echoes Shift, which
+    // is pressed once it has said the words the test waits for.
     std::vector<std::string> Answer(
         const std::string& keys, const std::string& awaited, std::optional<size_t> since = {})
     {
@@ -91,7 +94,7 @@ protected:
             return heard.size();
         };
         const auto game = [&](const std::string& text) {
-            return !IsEcho(text) && text.find(awaited) != std::string::npos;
+            return !kEchoes.count(text) && text.find(awaited) != std::string::npos;
         };
         const auto shift = [](const std::string& text) { return text == "left shift"; };
         EXPECT_TRUE(WaitFor([&] { return said(from, game) < heard.size(); }))
@@ -103,22 +106,13 @@ protected:
         const size_t end = said(marked, shift);
         std::vector<std::string> answer;
         for (size_t i = from; i < end; i++) {
-            if (IsEcho(heard[i].text))
+            if (kEchoes.count(heard[i].text))
                 continue;
             if (answer.empty() && !keys.empty())
                 latencies.push_back(heard[i].time - pressed);
             answer.push_back(heard[i].text);
         }
         return answer;
-    }
-
-    // Orca names the keys the test presses as it goes; the game says none of
-    // these words alone.
-    static bool IsEcho(const std::string& text)
-    {
-        static const std::set<std::string> keys = {
-            "left shift", "left control", "return", "tab", "space", "n", "q"};
-        return keys.count(text) > 0;
     }
 
     // Moves the cursor one step and returns what Orca reads of the cell it
@@ -157,9 +151,8 @@ protected:
 
     static std::string TileIn(const std::string& sentence)
     {
-        static const std::regex tile("Tile to place: (\\d \\d \\d)\\.");
-        std::smatch match;
-        return std::regex_search(sentence, match, tile) ? match[1].str() : "";
+        const size_t at = sentence.find("Tile to place: ");
+        return at == std::string::npos ? "" : sentence.substr(at + 15, 5);
     }
 
     atspi::Orca orca {Server().ClientEnvironment()};
@@ -186,8 +179,9 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     for (const std::string& said : answer)
         tile = TileIn(said).empty() ? tile : TileIn(said);
     ASSERT_NE(tile, "") << "no tile to place was heard";
-    EXPECT_NE(std::find(answer.begin(), answer.end(),
-                  "New game. Tile to place: " + tile + ". your board, column 3, position 3: empty."),
+    EXPECT_NE(
+        std::find(answer.begin(), answer.end(),
+            "New game. Tile to place: " + tile + ". your board, column 3, position 3: empty."),
         answer.end());
     EXPECT_EQ(std::count(answer.begin(), answer.end(), "empty."), 0);
     cursor = {3, 3};
@@ -230,12 +224,11 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     }
 
     // The last turn tells the result with both final scores.
-    static const std::regex result(
-        "Final scores: you (\\d+), computer (\\d+)\\. (You Win|You Lose)\\.$");
-    std::smatch match;
-    ASSERT_TRUE(std::regex_search(last, match, result)) << last;
-    const int mine = std::stoi(match[1]), theirs = std::stoi(match[2]);
-    EXPECT_EQ(match[3].str(), mine >= theirs ? "You Win" : "You Lose");
+    int mine = -1, theirs = -1;
+    const char* scores = last.c_str() + std::min(last.find("Final"), last.size());
+    ASSERT_EQ(sscanf(scores, "Final scores: you %d, computer %d.", &mine, &theirs), 2) << last;
+    const std::string result = mine >= theirs ? "You Win" : "You Lose";
+    EXPECT_EQ(last.substr(last.size() - result.size() - 1), result + ".") << last;
     std::cout << "The last turn: \"" << last << "\"\n";
 
     // A new game: its tile and the cursor's cell, and none of the old game.

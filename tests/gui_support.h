@@ -49,15 +49,6 @@ inline void ProcessEvents()
         QCoreApplication::processEvents();
 }
 
-// Shows a window as the active one, with the keyboard on one of its views.
-inline void ShowInFocus(BWindow* window, BView* view)
-{
-    window->Show();
-    WidgetOf(window)->activateWindow();
-    view->MakeFocus(true);
-    ProcessEvents();
-}
-
 // What a view shows, read in view pixels whatever its scale. The view draws
 // itself first if it has not yet.
 class Pixels {

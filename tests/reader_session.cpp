@@ -108,13 +108,12 @@ Orca::Orca(const harness::Environment& display)
         return;
     }
     fProblem.clear();
-    harness::Environment speech = everything;
-    speech.push_back({"TAVRIN_SPEECH_LOG", fHome + "/speech.log"});
+    everything.push_back({"TAVRIN_SPEECH_LOG", fHome + "/speech.log"});
     fSpeech = std::make_unique<harness::Process>(
-        std::vector<std::string> {"speech-dispatcher", "--run-single", "--timeout", "0"}, speech);
-    fOrca = std::make_unique<harness::Process>(
-        std::vector<std::string> {"orca", "--debug-file=" + fHome + "/debug.log"},
+        std::vector<std::string> {"speech-dispatcher", "--run-single", "--timeout", "0"},
         everything);
+    fOrca = std::make_unique<harness::Process>(
+        std::vector<std::string> {"orca", "--debug-file=" + fHome + "/debug.log"}, everything);
     fReady = harness::WaitFor(
         [&] {
             for (const Utterance& said : Heard()) {

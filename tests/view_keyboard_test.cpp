@@ -128,7 +128,10 @@ std::string Words(int tile)
 // a preview, a placement, an edge, the computer's board and a new game.
 TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
 {
-    ShowInFocus(window, view);
+    window->Show();
+    WidgetOf(window)->activateWindow();
+    view->MakeFocus(true);
+    ProcessEvents();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
     ASSERT_NE(board, nullptr);
     const int items = 2 * kCellCount + 5;

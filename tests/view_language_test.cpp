@@ -71,7 +71,10 @@ struct GameWindow {
     GameWindow()
     {
         fakerand::Reset(5);
-        ShowInFocus(window, view);
+        window->Show();
+        WidgetOf(window)->activateWindow();
+        view->MakeFocus(true);
+        ProcessEvents();
     }
     ~GameWindow() { delete window; }
 

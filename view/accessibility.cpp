@@ -152,10 +152,9 @@ void tavview::TellNewGame()
     // TRANSLATORS: %tile% is a tile's three numbers, such as "7 1 8"; %cell%
     // is where the cursor is ("your board, column 3, position 4") and
     // %contents% what that cell holds ("empty" or three numbers).
-    Announce(
-        Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
-            {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
-                {"%contents%", cursor.name}}),
+    Announce(Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
+                 {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
+                     {"%contents%", cursor.name}}),
         true);
 }
 
