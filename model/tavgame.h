@@ -29,7 +29,6 @@ public:
 
     bool IsGameOver() const { return tilesPlaced >= kCellCount; }
     bool PlayerHasWon() const { return playerScore >= computerScore; }
-    const char* ResultText() const { return PlayerHasWon() ? "You Win" : "You Lose"; }
 
 private:
     void DealTile();

@@ -13,10 +13,6 @@
 
 namespace {
 
-// The model's results, which the view shows and readers hear translated.
-[[maybe_unused]] const char* const kResultTexts[]
-    = {B_TRANSLATE_MARK("You Win"), B_TRANSLATE_MARK("You Lose")};
-
 // A translated sentence with each %name% in it replaced by its value; the
 // translation may put them in any order.
 std::string Fill(
@@ -74,7 +70,8 @@ std::string tavview::AccessibleName() const
 
 const char* tavview::ResultWords() const
 {
-    return B_TRANSLATE(ResultText());
+    // A tie is the player's win.
+    return PlayerHasWon() ? B_TRANSLATE("You Win") : B_TRANSLATE("You Lose");
 }
 
 int32 tavview::CountAccessibleItems() const
