@@ -1,10 +1,8 @@
-// The about box, a member of the board view.
+#include "about.h"
 
 #include <Alert.h>
 #include <Catalog.h>
 #include <TextView.h>
-
-#include "tavview.h"
 
 namespace {
 
@@ -17,7 +15,7 @@ const char* const kNoticeLines[] = {
 
 // About requests queued while the game was busy reach the window while the
 // box is open; one box is enough.
-void tavview::ShowAbout()
+void ShowAboutBox()
 {
     static bool showing = false;
     if (showing)

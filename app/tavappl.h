@@ -9,5 +9,7 @@ public:
     tavappl();
     ~tavappl() override;
 
+    void AboutRequested() override;
+
     tavwindow* mainWindow;
 };

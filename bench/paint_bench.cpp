@@ -16,7 +16,7 @@
 namespace {
 
 struct MidGame {
-    BWindow* window = new BWindow(kWindowFrame, "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    BWindow* window = new BWindow(kViewBounds, "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
     tavview* view = new tavview(kViewBounds, "myView");
 
     MidGame()
@@ -75,7 +75,7 @@ BENCHMARK(BM_CursorKey)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    BApplication app('dcwt');
+    BApplication app('bnch', "paint_bench", "tavrin");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

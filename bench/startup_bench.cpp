@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "layout.h"
+#include "tavwindow.h"
 #include "process.h"
 #include "x_session.h"
 

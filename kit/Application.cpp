@@ -36,9 +36,14 @@ std::vector<std::string> CatalogFolders()
 } // namespace
 
 struct BApplication::Data {
+    explicit Data(const char* catalogName)
+        : catalog(catalogName, CatalogFolders())
+    {
+    }
+
     // The language is the environment's as the program was started, before
     // the guard gives the locale UTF-8 characters.
-    BCatalog catalog {KIT_CATALOG, CatalogFolders()};
+    BCatalog catalog;
     // Qt keeps references to these for the application's whole life. It is
     // given the program's name and nothing else to parse.
     int argc = 1;
@@ -52,17 +57,16 @@ struct BApplication::Data {
     QTranslator qtWords;
 };
 
-// The desktop knows the program by a reverse-DNS id, which the build gives;
-// the four-character signature stays the application's own. Wayland takes
-// the id as the app id, X11 the application name as the window class.
-BApplication::BApplication(uint32)
+// The four-character signature stays the application's own. Wayland takes
+// the desktop id as the app id, X11 the application name as the window class.
+BApplication::BApplication(uint32, const char* desktopId, const char* catalog)
     : BLooper("application")
-    , fData(new Data)
+    , fData(new Data(catalog))
 {
     fData->guard->RequireScreen();
     fData->guard.reset();
-    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
-    QCoreApplication::setApplicationName(QStringLiteral(KIT_DESKTOP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopId));
+    QCoreApplication::setApplicationName(QString::fromUtf8(desktopId));
     QGuiApplication::setQuitOnLastWindowClosed(false);
     be_catalog = &fData->catalog;
     const std::string& language = fData->catalog.Language();
@@ -110,6 +114,10 @@ bool BApplication::QuitRequested()
 void BApplication::Quit()
 {
     QCoreApplication::quit();
+}
+
+void BApplication::AboutRequested()
+{
 }
 
 void BApplication::DispatchMessage(BMessage* message)

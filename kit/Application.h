@@ -11,9 +11,12 @@ class BWindow;
 // the event loop that serves every window.
 class BApplication : public BLooper {
 public:
-    // The signature is a four-character code. Exits with status 1 and a
-    // one-line message on stderr where no display can be opened.
-    explicit BApplication(uint32 signature);
+    // The signature is a four-character code. The desktop knows the program
+    // by a reverse-DNS id (its desktop entry, Wayland app id and X11 window
+    // class), and its texts come from the gettext catalogue of the name
+    // given. Exits with status 1 and a one-line message on stderr where no
+    // display can be opened.
+    BApplication(uint32 signature, const char* desktopId, const char* catalog);
     ~BApplication() override;
 
     // Runs the event loop until the application quits.
@@ -22,6 +25,8 @@ public:
     // Asks every window to quit; true when all of them agreed.
     bool QuitRequested() override;
     void Quit() override;
+    // Shows what the application is, and returns once the user has read it.
+    virtual void AboutRequested();
 
 protected:
     void DispatchMessage(BMessage* message) override;

@@ -26,7 +26,7 @@ FontFace::Faces::~Faces()
 
 FontFace::FontFace(int pixelSize)
 {
-    fFont.setFamily(QStringLiteral("DejaVu Sans"));
+    fFont.setFamily(QString::fromLatin1(kFamily));
     fFont.setHintingPreference(QFont::PreferNoHinting);
     fFont.setPixelSize(pixelSize);
     const QFontMetricsF metrics(fFont);
@@ -67,7 +67,7 @@ FontFace::Text& FontFace::Layout(const char* text)
     auto found = fTexts.find(text);
     if (found != fTexts.end())
         return found->second;
-    // The game draws a few dozen texts; anything beyond is laid out afresh.
+    // A view draws a few dozen texts; anything beyond is laid out afresh.
     if (fTexts.size() >= kMaxTexts)
         fTexts.clear();
     const QString string = QString::fromUtf8(text);

@@ -13,7 +13,7 @@ struct pattern {
     uint8 data[8];
 };
 
-// The only pattern the game uses: every pixel in the high colour.
+// The only pattern offered: every pixel in the high colour.
 inline constexpr pattern B_SOLID_HIGH = {{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff}};
 
 enum drawing_mode {

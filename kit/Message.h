@@ -2,7 +2,7 @@
 
 #include "SupportDefs.h"
 
-// A message is a command code; the game sends no data with it.
+// A message is a command code; it carries no data.
 class BMessage {
 public:
     uint32 what;

@@ -11,7 +11,7 @@ namespace raster {
 
 namespace {
 
-// Beyond this many forms the cache starts afresh; the board needs a few dozen.
+// Beyond this many forms the cache starts afresh; a view of a few shapes needs a few dozen.
 constexpr size_t kMaxCachedShapes = 1024;
 
 // Blends two colours, weight 0..256 for the first; red and blue are worked

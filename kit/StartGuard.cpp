@@ -149,7 +149,7 @@ std::string Missing(const QByteArray& platform)
     return "the window system \"" + platform.toStdString() + "\" of QT_QPA_PLATFORM did not start";
 }
 
-// What the game could not reach, in the terms of the environment Qt went by.
+// What the program could not reach, in the terms of the environment Qt went by.
 std::string MissingDisplay()
 {
     const QList<QByteArray> tried = Candidates();

@@ -493,7 +493,7 @@ void BView::DrawString(const char* text, escapement_delta*)
 }
 
 // Rectangles and polygons take whole device pixels, those whose centres they
-// cover. Shapes that share their edges, the cells of a board, then leave the
+// cover. Shapes that share their edges, a grid of cells say, then leave the
 // same pixels whichever was painted last and however often, at every scale.
 // Lines and text are smoothed.
 void BView::FillRect(BRect rect, pattern)

@@ -90,7 +90,7 @@ public:
     void SetFontSize(float size);
     void MovePenTo(BPoint where);
 
-    // Metrics of the view's font (DejaVu Sans) at its current size.
+    // Metrics of the view's font, the plain font, at its current size.
     void GetFontHeight(font_height* height) const;
     float StringWidth(const char* text) const;
 

@@ -14,6 +14,7 @@
 #include "fakerand.h"
 #include "gui_support.h"
 #include "tavview.h"
+#include "tavwindow.h"
 
 struct PaintCall {
     enum Kind { Tile, Score } kind;

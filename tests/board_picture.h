@@ -11,6 +11,7 @@
 
 #include "geometry.h"
 #include "ink.h"
+#include "tavwindow.h"
 
 inline const QColor kBackground(200, 200, 200);
 inline const QColor kEmptyGround(100, 100, 100);

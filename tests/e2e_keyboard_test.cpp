@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
 #include <iostream>
 
 #include "e2e_fixture.h"
@@ -12,17 +13,13 @@
 
 namespace {
 
-constexpr int kItems = 2 * 19 + 5 + 1; // the cells, five more, and the announcements
-constexpr int kOffer = 38, kPlayerScore = 39, kComputerScore = 40, kResult = 41, kNews = 42,
-              kAnnouncements = 43;
-
 class KeyboardOnly : public EndToEnd {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(reader.Running()) << "no screen reader";
         StartGame(reader.GameEnvironment());
-        ASSERT_TRUE(WaitFor([&] { return Read(), items.size() == kItems; }))
+        ASSERT_TRUE(WaitFor([&] { return Read(), Item("last turn") >= 0; }))
             << "the reader finds no board";
     }
 
@@ -37,10 +34,39 @@ protected:
 
     std::string Name(int i) const { return items[i].toArray()[1].toString().toStdString(); }
     std::string About(int i) const { return items[i].toArray()[2].toString().toStdString(); }
-    // The last sentence the game told readers.
+    std::string Role(int i) const { return items[i].toArray()[0].toString().toStdString(); }
+
+    // A reader finds an item by what it is about; -1 where there is none.
+    int Item(const std::string& about) const
+    {
+        for (int i = 0; i < items.size(); i++) {
+            if (About(i) == about)
+                return i;
+        }
+        return -1;
+    }
+    std::string NameOf(const std::string& about) const { return Name(Item(about)); }
+    // The cells of a board, as their descriptions place them.
+    std::vector<int> Cells(const std::string& board) const
+    {
+        std::vector<int> cells;
+        for (int i = 0; i < items.size(); i++) {
+            if (About(i).rfind(board + ", column", 0) == 0)
+                cells.push_back(i);
+        }
+        return cells;
+    }
+
+    // The last sentence the game told readers: the one child of the status
+    // bar that holds the announcements.
     std::string Announced() const
     {
-        return items[kAnnouncements].toArray()[4].toArray()[0].toString().toStdString();
+        for (int i = 0; i < items.size(); i++) {
+            const QJsonArray children = items[i].toArray()[4].toArray();
+            if (Role(i) == "status bar" && !children.isEmpty())
+                return children[0].toString().toStdString();
+        }
+        return "";
     }
 
     int Focused() const
@@ -114,16 +140,19 @@ protected:
 TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
 {
     Show("at the start");
-    for (int cell = 0; cell < 38; cell++)
+    const std::vector<int> mine = Cells("your board"), theirs = Cells("computer's board");
+    ASSERT_EQ(mine.size(), 19u);
+    ASSERT_EQ(theirs.size(), 19u);
+    for (int cell : mine)
         EXPECT_EQ(Name(cell), "empty") << cell;
-    EXPECT_EQ(Name(kPlayerScore), "0");
-    EXPECT_EQ(Name(kResult), "");
+    for (int cell : theirs)
+        EXPECT_EQ(Name(cell), "empty") << cell;
+    EXPECT_EQ(NameOf("your score"), "0");
+    EXPECT_EQ(NameOf("result"), "");
     for (int turn = 0; turn < 19; turn++) {
         SCOPED_TRACE("turn " + std::to_string(turn));
-        const std::string tile = Name(kOffer);
-        int cell = 0;
-        while (Name(cell) != "empty")
-            cell++;
+        const std::string tile = NameOf("tile to place");
+        const int cell = *std::find_if(mine.begin(), mine.end(), [&](int c) { return Name(c) == "empty"; });
         heard.clear();
         GoTo(cell);
         EXPECT_TRUE(HeardFocusOn(cell) || heard.empty()) << "the cursor's move was not heard";
@@ -135,22 +164,24 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
         // Readers hear of the turn as its news and as the last announcement.
         ASSERT_TRUE(WaitFor([&] {
             Read();
-            return Name(kNews).rfind("You placed " + tile, 0) == 0 && HeardName(Name(kNews))
-                && Announced() == Name(kNews);
+            const std::string news = NameOf("last turn");
+            return news.rfind("You placed " + tile, 0) == 0 && HeardName(news)
+                && Announced() == news;
         })) << "the turn was not told";
         EXPECT_EQ(Name(cell), tile);
         // The computer's cell with the tile is the one the news names.
-        int theirs = 0, mine = 0, told = 0;
-        for (int c = 0; c < 19; c++) {
-            mine += Name(c) != "empty";
-            theirs += Name(19 + c) != "empty";
-            const std::string where = About(19 + c).substr(About(19 + c).find("column"));
-            told += Name(19 + c) == tile
-                && Name(kNews).find(" in " + where + ".") != std::string::npos;
+        const std::string news = NameOf("last turn");
+        int filled = 0, theirsFilled = 0, told = 0;
+        for (int c : mine)
+            filled += Name(c) != "empty";
+        for (int c : theirs) {
+            theirsFilled += Name(c) != "empty";
+            const std::string where = About(c).substr(About(c).find("column"));
+            told += Name(c) == tile && news.find(" in " + where + ".") != std::string::npos;
         }
-        EXPECT_EQ(mine, turn + 1);
-        EXPECT_EQ(theirs, turn + 1);
-        EXPECT_EQ(told, 1) << Name(kNews);
+        EXPECT_EQ(filled, turn + 1);
+        EXPECT_EQ(theirsFilled, turn + 1);
+        EXPECT_EQ(told, 1) << news;
 
         EXPECT_TRUE(WaitFor([&] {
             const BoardPicture now = Screen();
@@ -161,9 +192,10 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
             Show("in the middle of the game");
     }
     Show("at the end");
-    const int player = std::stoi(Name(kPlayerScore)), computer = std::stoi(Name(kComputerScore));
-    EXPECT_EQ(Name(kResult), player >= computer ? "You Win" : "You Lose");
-    EXPECT_NE(Name(kNews).find(Name(kResult)), std::string::npos);
+    const int player = std::stoi(NameOf("your score")),
+              computer = std::stoi(NameOf("computer's score"));
+    EXPECT_EQ(NameOf("result"), player >= computer ? "You Win" : "You Lose");
+    EXPECT_NE(NameOf("last turn").find(NameOf("result")), std::string::npos);
     EXPECT_TRUE(Screen().ResultShown());
 
     // The menus open from the keyboard, and the about box closes with Escape.

@@ -1,4 +1,4 @@
-// The end-to-end tests' X server, started once for all of them.
+// The end-to-end tests' X server, one for each run of the program.
 
 #include <gtest/gtest.h>
 

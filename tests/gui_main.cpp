@@ -12,9 +12,22 @@
 
 #include <Application.h>
 
+#include "about.h"
+#include "commands.h"
 #include "gui_support.h"
 
 namespace {
+
+// The game's application object without its window, which the tests make
+// themselves.
+class GameApplication : public BApplication {
+public:
+    GameApplication()
+        : BApplication(kAppSignature, kDesktopId, kCatalogName)
+    {
+    }
+    void AboutRequested() override { ShowAboutBox(); }
+};
 
 int gWarnings = 0;
 double gScale = 1;
@@ -61,7 +74,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(CountMessages);
     int status;
     {
-        BApplication app('dcwt');
+        GameApplication app;
         status = RUN_ALL_TESTS();
     }
     if (ownRuntimeDir)

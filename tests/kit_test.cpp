@@ -38,6 +38,7 @@
 #include <TextView.h>
 #include <Window.h>
 
+#include "FontFace.h"
 #include "gui_support.h"
 
 namespace {
@@ -342,7 +343,7 @@ TEST(KitText, ShapedTextComesOutAsQtPaintsIt)
         QImage qt(kit.size(), QImage::Format_RGB32);
         qt.setDevicePixelRatio(scale);
         qt.fill(Qt::white);
-        QFont font(QStringLiteral("DejaVu Sans"));
+        QFont font(QString::fromLatin1(FontFace::kFamily));
         font.setPixelSize(24);
         font.setHintingPreference(QFont::PreferNoHinting);
         QPainter painter(&qt);

@@ -75,15 +75,4 @@ TEST(Tables, TheTwentySevenTilesAreEveryCombinationOnce)
     EXPECT_EQ(combos.size(), 27u);
 }
 
-TEST(Tables, CellWeightsAndDigitTexts)
-{
-    int sum = 0;
-    for (int c = 0; c < kCellCount; c++)
-        sum += kCellWeight[c];
-    EXPECT_EQ(sum, 33);
-    EXPECT_EQ(kCellWeight[9], 3);
-    for (int n = 0; n < 10; n++)
-        EXPECT_EQ(std::string(kDigitText[n]), std::string(1, char('0' + n)));
-}
-
 } // namespace

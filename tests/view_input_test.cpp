@@ -2,6 +2,11 @@
 // each click repaints, the end of a game, and the menu commands that reach the
 // window.
 
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
 #include <Message.h>
 
 #include "board_fixture.h"
@@ -123,6 +128,23 @@ protected:
         window->MessageReceived(&message);
     }
 
+    // Chooses the menu item with this shortcut, as a click on it does, even
+    // where the item is disabled.
+    void Choose(const char* shortcut)
+    {
+        QAction* found = nullptr;
+        for (QAction* menu : WidgetOf(window)->findChild<QMenuBar*>()->actions()) {
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->shortcut() == QKeySequence(QString::fromLatin1(shortcut)))
+                    found = item;
+            }
+        }
+        ASSERT_NE(found, nullptr) << shortcut;
+        found->setEnabled(true);
+        found->trigger();
+        ProcessEvents();
+    }
+
     void Click(int cell)
     {
         const CellPoint c = CellCenter(Board::Player, cell);
@@ -139,7 +161,7 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
         Click(cell);
     ASSERT_EQ(board->placementState, 1);
     board->playerScore = 77; // as if the old game had scored
-    Send('rset');
+    Choose("Ctrl+N");
     EXPECT_EQ(board->tilesPlaced, 0);
     EXPECT_EQ(board->placementState, 0);
     EXPECT_EQ(board->playerScore, 0);
@@ -159,12 +181,14 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
     EXPECT_LE(left.right - left.left + 1, board->StringWidth("0") + 1) << "one digit: 0";
 }
 
-TEST_F(CommandTest, PlaceholderAndUnknownCodesChangeNothing)
+TEST_F(CommandTest, TheEditItemsAndUnknownCodesChangeNothing)
 {
     Click(5);
     const QImage before = Pixels(board).Image();
     const int tile = board->currentTile;
-    for (uint32 code : {uint32('puls'), uint32('zzzz'), uint32(0)})
+    for (const char* item : {"Ctrl+C", "Ctrl+X", "Ctrl+V"})
+        Choose(item);
+    for (uint32 code : {uint32('zzzz'), uint32(0)})
         Send(code);
     EXPECT_EQ(board->placementState, 1);
     EXPECT_EQ(board->previewCell, 5);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -100,14 +101,18 @@ std::vector<std::string> MenuTexts(QMenuBar* bar)
     return texts;
 }
 
-// Opens the about box, checks that it has grown to show all its text (as it
-// does for a large font), and closes it; gives the texts it showed.
-std::vector<std::string> AboutTexts(tavview* view, const std::string& language)
+// Opens the about box from its menu item, checks that it has grown to show
+// all its text (as it does for a large font), and closes it; gives the texts
+// it showed.
+std::vector<std::string> AboutTexts(const GameWindow& game, const std::string& language)
 {
     std::vector<std::string> texts;
-    QTimer::singleShot(0, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+        if (!dialog)
+            return;
+        poll.stop();
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
             if (label->text().isEmpty())
                 continue; // the icon
@@ -122,7 +127,16 @@ std::vector<std::string> AboutTexts(tavview* view, const std::string& language)
         }
         dialog->reject();
     });
-    view->ShowAbout();
+    poll.start(0);
+    for (QAction* title : game.Bar()->actions()) {
+        for (QAction* item : title->menu()->actions()) {
+            if (item->shortcut() == QKeySequence(QStringLiteral("Ctrl+A")))
+                item->trigger();
+        }
+    }
+    ProcessEvents();
+    poll.stop();
+    EXPECT_FALSE(texts.empty()) << language << ": no about box";
     return texts;
 }
 
@@ -160,7 +174,7 @@ TEST(Languages, EveryShippedLanguageLoadsAndFits)
         EXPECT_STRNE(B_TRANSLATE("New Game"), "New Game") << language;
         GameWindow game;
         ExpectFits(game, language);
-        AboutTexts(game.view, language);
+        AboutTexts(game, language);
     }
 }
 
@@ -237,7 +251,7 @@ TEST(Languages, AMadeUpLanguageReachesEveryTextAndFits)
     GameWindow game;
     ExpectFits(game, "qaa");
     std::vector<std::string> shown = MenuTexts(game.Bar());
-    for (const std::string& text : AboutTexts(game.view, "qaa"))
+    for (const std::string& text : AboutTexts(game, "qaa"))
         shown.push_back(text);
     for (const std::string& text : shown)
         EXPECT_TRUE(IsPseudo(text)) << "not translated: " << text;

@@ -8,43 +8,14 @@
 
 #include <functional>
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "board_fixture.h"
+#include "record_check.h"
 #include "seed.h"
 #include "tavwindow.h"
 
 namespace {
-
-// Returns what is wrong with the record, or nothing.
-std::string Broken(const tavgame& game)
-{
-    std::ostringstream problem;
-    std::multiset<int> mine, theirs;
-    for (int c = 0; c < kCellCount; c++) {
-        if (game.playerBoard[c] != 0)
-            mine.insert(game.playerBoard[c]);
-        if (game.computerBoard[c] != 0)
-            theirs.insert(game.computerBoard[c]);
-    }
-    if (mine != theirs)
-        problem << "the boards hold different tiles; ";
-    if (std::set<int>(mine.begin(), mine.end()).size() != mine.size())
-        problem << "a tile lies twice; ";
-    if (mine.count(game.currentTile) != 0)
-        problem << "the current tile is already placed; ";
-    if (game.placementState != 0 && game.placementState != 1)
-        problem << "placementState " << game.placementState << "; ";
-    if (game.tilesPlaced < 0 || game.tilesPlaced > kCellCount
-        || int(mine.size()) != game.tilesPlaced)
-        problem << "tilesPlaced " << game.tilesPlaced << " with " << mine.size() << " tiles; ";
-    if (game.placementState == 1
-        && (game.previewCell < 0 || game.previewCell >= kCellCount
-            || game.playerBoard[game.previewCell] != 0))
-        problem << "a preview on cell " << game.previewCell << " that is not free; ";
-    return problem.str();
-}
 
 // Most clicks aim near a cell, often the previewed one so that games move on;
 // the rest land anywhere in the view.
@@ -116,12 +87,12 @@ public:
     long inputs = 0;
 };
 
-TEST(RandomPlay, TenThousandGamesKeepTheRecordWhole)
+TEST(RandomPlay, ThousandsOfGamesKeepTheRecordWhole)
 {
     if (RequestedScale() != 1)
         GTEST_SKIP() << "the record does not depend on the scale";
     RandomGames games;
-    EXPECT_EQ(games.Play(10000, [&] { return Broken(*games.view); }), "");
+    EXPECT_EQ(games.Play(RANDOM_GAMES, [&] { return WhatIsBroken(*games.view); }), "");
 }
 
 // Where two images differ, in view pixels; empty when they are the same.

@@ -4,22 +4,15 @@
 // left. The window, the painting, the hit test and the tests all go by this;
 // geometry.h works out where each cell lies from it.
 
-#include <GraphicsDefs.h>
 #include <Rect.h>
+#include <SupportDefs.h>
 
 struct CellPoint {
     int32 x;
     int32 y;
 };
 
-// The window's frame on the screen; its content, the board view, is the same
-// size at the origin.
-inline constexpr BRect kWindowFrame(100, 100, 680, 440);
 inline constexpr BRect kViewBounds(0, 0, 580, 340);
-// The menu bar lies over the top rows of the board view.
-inline constexpr BRect kMenuBarFrame(0, 0, 580, 19);
-// What shows of the view before it first draws.
-inline constexpr rgb_color kViewColor = {100, 100, 100, 255};
 
 // A cell is a flat-topped hexagon this many pixels either side of its centre.
 inline constexpr int32 kHexHalfWidth = 34;

@@ -1,5 +1,7 @@
 #include "tavview.h"
 
+#include <Application.h>
+
 tavview::tavview(BRect frame, const char* name)
     : BView(frame, name, B_FOLLOW_ALL_SIDES, B_WILL_DRAW)
 {
@@ -8,6 +10,13 @@ tavview::tavview(BRect frame, const char* name)
 }
 
 tavview::~tavview() = default;
+
+// The about box is the application's; the view asks for it on the window's
+// thread and waits until it is closed.
+void tavview::ShowAbout()
+{
+    be_app->AboutRequested();
+}
 
 // The cursor is part of its cell, painted over whatever the cell shows.
 void tavview::DrawCell(Board board, int cell, int16 tile, bool placed)

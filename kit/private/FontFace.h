@@ -13,7 +13,7 @@
 
 #include "Raster.h"
 
-// The view's font at one pixel size. The game draws the same few short texts
+// The view's font at one pixel size. A view draws the same few short texts
 // over and over, so each is laid out once and rendered once per position
 // within a device pixel. Texts the font draws glyph by glyph (Latin, Greek,
 // Cyrillic) go straight through it; others are shaped as the desktop shapes
@@ -21,6 +21,9 @@
 // and runs right to left and Japanese or Chinese glyphs are drawn.
 class FontFace {
 public:
+    // The family every view draws in, the platform's plain font.
+    static constexpr const char* kFamily = "DejaVu Sans";
+
     explicit FontFace(int pixelSize);
 
     // Metrics in view pixels.

@@ -2,8 +2,8 @@
 
 // Anti-aliased drawing into an RGB32 image, by coverage masks. A shape is
 // rasterised once into a mask of its coverage, kept as runs of pixels, and
-// painted from there: the board repaints the same hexagons, stripes and
-// digits over and over, only moved by whole pixels, and painting a cached
+// painted from there: views repaint the same shapes and digits over and
+// over, only moved by whole pixels, and painting a cached
 // mask costs a fraction of rasterising the shape again. Coordinates here are
 // device pixels, pixel (i, j) covering [i, i + 1) x [j, j + 1).
 

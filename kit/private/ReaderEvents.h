@@ -9,7 +9,7 @@
 
 namespace readers {
 
-// The game's texts are UTF-8.
+// The program's texts are UTF-8.
 inline QString FromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));

@@ -1,0 +1,41 @@
+#pragma once
+
+// What must hold of a game record between any two moves, for the model's
+// turn tests and the view's random games alike.
+
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "tavgame.h"
+
+// Returns what is wrong with the record, or nothing.
+inline std::string WhatIsBroken(const tavgame& game)
+{
+    std::ostringstream problem;
+    std::multiset<int> mine, theirs;
+    for (int c = 0; c < kCellCount; c++) {
+        if (game.playerBoard[c] != 0)
+            mine.insert(game.playerBoard[c]);
+        if (game.computerBoard[c] != 0)
+            theirs.insert(game.computerBoard[c]);
+    }
+    if (mine != theirs)
+        problem << "the boards hold different tiles; ";
+    if (std::set<int>(mine.begin(), mine.end()).size() != mine.size())
+        problem << "a tile lies twice; ";
+    if (game.currentTile < 1 || game.currentTile > kTileCount || mine.count(game.currentTile))
+        problem << "tile " << game.currentTile << " on offer; ";
+    if (game.placementState != 0 && game.placementState != 1)
+        problem << "placementState " << game.placementState << "; ";
+    if (game.tilesPlaced < 0 || game.tilesPlaced > kCellCount
+        || int(mine.size()) != game.tilesPlaced)
+        problem << "tilesPlaced " << game.tilesPlaced << " with " << mine.size() << " tiles; ";
+    if (game.placementState == 1
+        && (game.previewCell < 0 || game.previewCell >= kCellCount
+            || game.playerBoard[game.previewCell] != 0))
+        problem << "a preview on cell " << game.previewCell << " that is not free; ";
+    if (!game.IsGameOver() && game.computerBoard[game.computerCell] != 0)
+        problem << "the computer chose taken cell " << game.computerCell << "; ";
+    return problem.str();
+}
