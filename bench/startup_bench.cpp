@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "layout.h"
-#include "tavwindow.h"
 #include "process.h"
+#include "tavwindow.h"
 #include "x_session.h"
 
 using xsession::PixelAt;

@@ -5,18 +5,14 @@
 namespace {
 
 // A line scores its number times its length when all its cells show that
-// number in the line's direction; an empty cell shows 0 and spoils the line.
+// number in the line's direction.
 int16_t ScoreBoard(const int16_t* board)
 {
     int16_t score = 0;
     for (int line = 0; line < kLineCount; line++) {
-        const uint16_t d = kLineDirection[line];
-        int16_t value = kTileNumbers[board[kLineCells[line][0]]][d];
-        for (int k = 1; k < kLineLength[line]; k++) {
-            if (kTileNumbers[board[kLineCells[line][k]]][d] != value)
-                value = 0;
-        }
-        score = int16_t(score + kLineLength[line] * value);
+        const LineOutlook outlook = tavgame::ReadLine(board, line);
+        if (outlook.state == LineOutlook::Complete)
+            score = int16_t(score + outlook.worth);
     }
     return score;
 }
@@ -75,4 +71,37 @@ void tavgame::ComputeScores()
 {
     playerScore = ScoreBoard(playerBoard);
     computerScore = ScoreBoard(computerBoard);
+}
+
+int tavgame::LineThrough(int cell, int direction)
+{
+    for (int line = 0; line < kLineCount; line++) {
+        if (kLineDirection[line] != direction)
+            continue;
+        for (int k = 0; k < kLineLength[line]; k++) {
+            if (kLineCells[line][k] == cell)
+                return line;
+        }
+    }
+    return -1; // every cell lies on one line of each direction
+}
+
+LineOutlook tavgame::ReadLine(const int16_t* board, int line)
+{
+    const uint16_t d = kLineDirection[line];
+    int16_t number = 0;
+    int placed = 0;
+    for (int k = 0; k < kLineLength[line]; k++) {
+        const int16_t tile = board[kLineCells[line][k]];
+        if (tile == 0)
+            continue;
+        if (placed > 0 && kTileNumbers[tile][d] != number)
+            return {LineOutlook::Broken};
+        number = int16_t(kTileNumbers[tile][d]);
+        placed++;
+    }
+    if (placed == 0)
+        return {};
+    const auto state = placed == kLineLength[line] ? LineOutlook::Complete : LineOutlook::OpenFor;
+    return {state, number, int16_t(number * kLineLength[line])};
 }

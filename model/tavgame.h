@@ -4,6 +4,16 @@
 
 #include "tables.h"
 
+// What a line of a board can still score, judged by the tiles placed on it:
+// nothing yet (Open), its number times its length once its free cells take
+// that number (OpenFor), nothing ever (Broken), or that much now (Complete).
+struct LineOutlook {
+    enum State { Open, OpenFor, Broken, Complete };
+    State state = Open;
+    int16_t number = 0; // the number its tiles share, for OpenFor and Complete
+    int16_t worth = 0;  // that number times the line's length
+};
+
 // The whole state of one game and the operations that move it along. The board
 // view derives from this class; it needs no display, so tests and benchmarks
 // use it on its own. Members are public because the view's painting and mouse
@@ -29,6 +39,10 @@ public:
 
     bool IsGameOver() const { return tilesPlaced >= kCellCount; }
     bool PlayerHasWon() const { return playerScore >= computerScore; }
+
+    // The line of a direction (0 rising, 1 vertical, 2 falling) through a cell.
+    static int LineThrough(int cell, int direction);
+    static LineOutlook ReadLine(const int16_t* board, int line);
 
 private:
     void DealTile();

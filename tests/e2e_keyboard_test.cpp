@@ -152,7 +152,8 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
     for (int turn = 0; turn < 19; turn++) {
         SCOPED_TRACE("turn " + std::to_string(turn));
         const std::string tile = NameOf("tile to place");
-        const int cell = *std::find_if(mine.begin(), mine.end(), [&](int c) { return Name(c) == "empty"; });
+        const int cell
+            = *std::find_if(mine.begin(), mine.end(), [&](int c) { return Name(c) == "empty"; });
         heard.clear();
         GoTo(cell);
         EXPECT_TRUE(HeardFocusOn(cell) || heard.empty()) << "the cursor's move was not heard";

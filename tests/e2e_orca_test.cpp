@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <set>
 
 #include "e2e_fixture.h"
@@ -49,7 +50,62 @@ constexpr int kColumnLength[5] = {3, 4, 5, 4, 3};
 // Orca names the keys the test presses as it goes; the game says none of
 // these words alone.
 const std::set<std::string> kEchoes
-    = {"left shift", "left control", "return", "tab", "space", "n", "q"};
+    = {"left shift", "left control", "return", "tab", "space", "n", "q", "l", "s"};
+
+// The cell at a place, numbered column by column from the left.
+int CellAt(Place place)
+{
+    int cell = place.position - 1;
+    for (int column = 1; column < place.column; column++)
+        cell += kColumnLength[column - 1];
+    return cell;
+}
+
+// What L should say of the lines through a free cell, worked out from the
+// tiles heard placed ("7 9 3" on cell 4, say): each line's numbers from one
+// end to the other, and whether it is open, open for a number, or broken.
+std::string LinesThrough(int here, const std::map<int, std::string>& tiles)
+{
+    static const char* const kNames[] = {"Rising", "Vertical", "Falling"};
+    std::string sentence;
+    for (int line = 0; line < kLineCount; line++) {
+        const int d = kLineDirection[line];
+        const uint16_t* cells = kLineCells[line];
+        if (std::find(cells, cells + kLineLength[line], here) == cells + kLineLength[line])
+            continue;
+        std::string words;
+        std::set<char> numbers;
+        for (int k = 0; k < kLineLength[line]; k++) {
+            const auto tile = tiles.find(cells[k]);
+            if (tile != tiles.end())
+                numbers.insert(tile->second[2 * d]);
+            words += std::string(k ? ", " : "")
+                + (cells[k] == here           ? "here"
+                        : tile == tiles.end() ? "empty"
+                                              : tile->second.substr(2 * d, 1));
+        }
+        const std::string outlook = numbers.empty() ? "open"
+            : numbers.size() > 1                    ? "broken"
+                                 : "open for " + std::string(1, *numbers.begin()) + ", worth "
+                + std::to_string((*numbers.begin() - '0') * kLineLength[line]);
+        sentence += std::string(sentence.empty() ? "" : " ") + kNames[d] + ": " + words + "; "
+            + outlook + ".";
+    }
+    return sentence;
+}
+
+// The points of every line a sentence says was completed, by the words
+// that begin such a sentence.
+int CompletedPoints(const std::string& sentence, const std::string& whose)
+{
+    int points = 0;
+    for (size_t at = sentence.find(whose); at != std::string::npos;
+         at = sentence.find(whose, at + 1)) {
+        const size_t scoring = sentence.find("scoring ", at);
+        points += scoring == std::string::npos ? 0 : std::atoi(sentence.c_str() + scoring + 8);
+    }
+    return points;
+}
 
 class ByEar : public EndToEnd {
 protected:
@@ -181,7 +237,8 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     ASSERT_NE(tile, "") << "no tile to place was heard";
     EXPECT_NE(
         std::find(answer.begin(), answer.end(),
-            "New game. Tile to place: " + tile + ". your board, column 3, position 3: empty."),
+            "New game. Tile to place: " + tile
+                + ". your board, column 3, position 3: empty. Press L for lines, S for state."),
         answer.end());
     EXPECT_EQ(std::count(answer.begin(), answer.end(), "empty."), 0);
     cursor = {3, 3};
@@ -199,10 +256,22 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
         (std::vector<std::string> {"empty.", "your board, column 3, position 1."}));
 
     std::string last;
+    std::map<int, std::string> mine; // the tiles heard placed on the player's board
+    int scores[2] = {0, 0};
     for (int turn = 0; turn < 19; turn++) {
         SCOPED_TRACE("turn " + std::to_string(turn));
         const Place target = FreePlace();
         GoTo(target);
+        if (turn % 4 == 3) {
+            answer = Answer("l", "Falling");
+            ASSERT_EQ(answer.size(), 1u);
+            EXPECT_EQ(answer[0], LinesThrough(CellAt(target), mine));
+        }
+        if (turn == 9) {
+            EXPECT_EQ(Answer("s", "Turn"),
+                std::vector<std::string> {"Turn 10 of 19. Tile to place: " + tile + ". Scores: you "
+                    + std::to_string(scores[0]) + ", computer " + std::to_string(scores[1]) + "."});
+        }
         EXPECT_EQ(Answer("Return", "Preview of"),
             std::vector<std::string> {"Preview of " + tile + " in " + Words(target) + "."});
         answer = Answer("Return", "You placed");
@@ -213,6 +282,16 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
         EXPECT_EQ(last.rfind(placed, 0), 0u) << last;
         EXPECT_NE(PlaceIn(last, "the computer").column, 0) << last;
         taken.insert(target);
+        mine[CellAt(target)] = tile;
+        // The lines it says were completed make up the scores' rise.
+        int now[2] = {-1, -1};
+        const char* told = last.c_str() + std::min(last.find("cores: you "), last.size());
+        ASSERT_EQ(sscanf(told, "cores: you %d, computer %d.", &now[0], &now[1]), 2) << last;
+        EXPECT_EQ(now[0] - scores[0], CompletedPoints(last, "Your ")) << last;
+        EXPECT_EQ(now[1] - scores[1], CompletedPoints(last, "The computer's ")) << last;
+        if (last.find("complete") != std::string::npos)
+            std::cout << "A completing turn: \"" << last << "\"\n";
+        scores[0] = now[0], scores[1] = now[1];
         if (turn == 0) {
             EXPECT_EQ(Answer("space", "taken"), std::vector<std::string> {"This cell is taken."});
         }
@@ -224,10 +303,8 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     }
 
     // The last turn tells the result with both final scores.
-    int mine = -1, theirs = -1;
-    const char* scores = last.c_str() + std::min(last.find("Final"), last.size());
-    ASSERT_EQ(sscanf(scores, "Final scores: you %d, computer %d.", &mine, &theirs), 2) << last;
-    const std::string result = mine >= theirs ? "You Win" : "You Lose";
+    EXPECT_NE(last.find(". Final scores: you "), std::string::npos) << last;
+    const std::string result = scores[0] >= scores[1] ? "You Win" : "You Lose";
     EXPECT_EQ(last.substr(last.size() - result.size() - 1), result + ".") << last;
     std::cout << "The last turn: \"" << last << "\"\n";
 

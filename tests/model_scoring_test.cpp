@@ -57,6 +57,27 @@ TEST(Scoring, AMismatchAnywhereSpoilsTheWholeLine)
     EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {9, 9}, {10, 16}, {11, 13}}), 0);
 }
 
+// The centre column (line 7) as its tiles come: open, open for 9, broken by
+// a 5, or complete.
+TEST(Scoring, WhatALineCanStillScore)
+{
+    int16_t board[kCellCount] = {};
+    auto outlook = [&] { return tavgame::ReadLine(board, tavgame::LineThrough(9, 1)); };
+    EXPECT_EQ(outlook().state, LineOutlook::Open);
+    board[11] = 17;
+    board[7] = 7;
+    EXPECT_EQ(outlook().state, LineOutlook::OpenFor);
+    EXPECT_EQ(outlook().number, 9);
+    EXPECT_EQ(outlook().worth, 45);
+    board[9] = 13;
+    EXPECT_EQ(outlook().state, LineOutlook::Broken);
+    board[9] = 9, board[8] = 8, board[10] = 16;
+    EXPECT_EQ(outlook().state, LineOutlook::Complete);
+    EXPECT_EQ(outlook().worth, 45);
+    EXPECT_EQ(tavgame::LineThrough(9, 0), 2);
+    EXPECT_EQ(tavgame::LineThrough(9, 2), 12);
+}
+
 TEST(Scoring, OneCellCountsForALineInEachDirection)
 {
     // Cell 9 holds tile 27 (7, 9, 8) and completes three lines through the centre.

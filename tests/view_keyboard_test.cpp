@@ -14,7 +14,9 @@ protected:
     void Press(Qt::Key key)
     {
         QWidget* widget = WidgetOf(view);
-        const QString text = key == Qt::Key_Space ? " " : "";
+        const QString text = key == Qt::Key_Space  ? QStringLiteral(" ")
+            : key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key).toLower())
+                                                   : QString();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(widget, &press);
     }
@@ -166,7 +168,8 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     EXPECT_EQ(name(item("computer's score")), "0");
     EXPECT_EQ(name(item("result")), "") << "no result yet";
     EXPECT_EQ(told(),
-        "New game. Tile to place: " + Words(tile) + ". your board, column 3, position 3: empty.")
+        "New game. Tile to place: " + Words(tile)
+            + ". your board, column 3, position 3: empty. Press L for lines, S for state.")
         << "as the window opened";
 
     // The cursor's cell is in focus.
@@ -192,6 +195,23 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
         + ". Scores: you 0, computer 0. Tile to place: " + Words(view->currentTile) + ".";
     EXPECT_EQ(told(), turn);
     EXPECT_EQ(name(lastTurn), turn) << "the last turn stays to be read again";
+
+    // L reads the three lines through the cursor's cell, end to end, and S
+    // the state; neither touches the board.
+    const QImage shown = Pixels(view).Image();
+    Press(Qt::Key_L);
+    auto number = [&](int d) { return std::to_string(kTileNumbers[tile][d]); };
+    auto worth = [&](int d) { return std::to_string(4 * kTileNumbers[tile][d]); };
+    EXPECT_EQ(told(),
+        "Rising: empty, here, empty, empty; open for " + number(0) + ", worth " + worth(0)
+            + ". Vertical: empty, empty, empty, here, empty; open for " + number(1) + ", worth "
+            + std::to_string(5 * kTileNumbers[tile][1]) + ". Falling: empty, empty, here, empty; "
+            + "open for " + number(2) + ", worth " + worth(2) + ".");
+    Press(Qt::Key_S);
+    EXPECT_EQ(told(),
+        "Turn 2 of 19. Tile to place: " + Words(view->currentTile)
+            + ". Scores: you 0, computer 0.");
+    EXPECT_EQ(Pixels(view).Image(), shown);
 
     Press(Qt::Key_Return);
     EXPECT_EQ(told(), "This cell is taken.");
@@ -220,6 +240,25 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     EXPECT_EQ(told(),
         "New game. Tile to place: " + Words(view->currentTile)
             + ". your board, column 4, position 1: empty.");
+
+    // A placement tells of the lines it completes, on either board: here the
+    // first column of 9s, on the player's board and perhaps the computer's.
+    for (int cell : {0, 1})
+        view->playerBoard[cell] = view->computerBoard[cell] = int16(7 + cell); // 2 9 3, 2 9 4
+    view->tilesPlaced = 2;
+    view->currentTile = 9; // 2 9 8
+    view->ChooseComputerCell();
+    view->cursorCell = 2;
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    const std::string placed = told();
+    EXPECT_LT(
+        placed.find("Your vertical line of 9 is complete, scoring 27."), placed.find("Scores:"))
+        << placed;
+    EXPECT_EQ(placed.find("The computer's vertical line of 9 is complete, scoring 27.")
+            != std::string::npos,
+        view->computerBoard[2] == 9)
+        << placed;
 }
 
 } // namespace

@@ -82,7 +82,9 @@ struct GameWindow {
     QMenuBar* Bar() const { return static_cast<QMenuBar*>(WidgetOf(window->menuBar)); }
     void Press(Qt::Key key) const
     {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        const QString text
+            = key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key).toLower()) : QString();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(WidgetOf(view), &press);
     }
 };
@@ -236,6 +238,8 @@ std::set<std::string> PlayWholeGame(const GameWindow& game)
     walk(Qt::Key_Left, false);
     for (int column = 0; column < 5; column++) {
         walk(Qt::Key_Up, false);
+        press(Qt::Key_L);
+        press(Qt::Key_S);
         walk(Qt::Key_Down, true);
         press(Qt::Key_Right);
     }
@@ -266,6 +270,15 @@ TEST(Languages, AMadeUpLanguageReachesEveryTextAndFits)
         for (const std::string& text : heard)
             found |= text.find(sentence) != std::string::npos;
         EXPECT_TRUE(found) << "never heard: " << sentence;
+    }
+    // What L and S say, up to their first number.
+    for (const char* said : {B_TRANSLATE("Rising"), B_TRANSLATE("here"),
+             B_TRANSLATE("Turn %turn% of 19. Tile to place: %tile%. Scores: %scores%.")}) {
+        const std::string start = std::string(said).substr(0, std::string(said).find('%'));
+        bool found = false;
+        for (const std::string& text : heard)
+            found |= text.find(start) != std::string::npos;
+        EXPECT_TRUE(found) << "never heard: " << start;
     }
 }
 

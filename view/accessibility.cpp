@@ -7,61 +7,11 @@
 #include <Catalog.h>
 
 #include <string>
-#include <utility>
 
 #include "tavview.h"
+#include "words.h"
 
-namespace {
-
-// A translated sentence with each %name% in it replaced by its value; the
-// translation may put them in any order.
-std::string Fill(
-    const char* sentence, std::initializer_list<std::pair<std::string_view, std::string>> values)
-{
-    std::string text = sentence;
-    for (const auto& [name, value] : values) {
-        const size_t at = text.find(name);
-        if (at != std::string::npos)
-            text.replace(at, name.size(), value);
-    }
-    return text;
-}
-
-// A tile's numbers along its rising, vertical and falling stripes.
-std::string TileWords(int16 tile)
-{
-    if (tile == 0)
-        return B_TRANSLATE("empty");
-    std::string words;
-    for (int d = 0; d < 3; d++)
-        words += (d ? " " : "") + std::string(kDigitText[kTileNumbers[tile][d]]);
-    return words;
-}
-
-// Where a cell lies: its column from the left, and its place in the column
-// from the top, as the arrow keys go.
-std::string Place(int cell)
-{
-    // TRANSLATORS: A cell's place, said after its board: its column from the
-    // left and its position in that column from the top.
-    return Fill(B_TRANSLATE("column %column%, position %position%"),
-        {{"%column%", std::to_string(CellColumn(cell) + 1)},
-            {"%position%", std::to_string(CellPlace(cell) + 1)}});
-}
-
-std::string BoardWords(Board board)
-{
-    return board == Board::Player ? B_TRANSLATE("your board") : B_TRANSLATE("computer's board");
-}
-
-std::string Scores(int16 player, int16 computer)
-{
-    // TRANSLATORS: Both scores, said after "Scores:" or "Final scores:".
-    return Fill(B_TRANSLATE("you %you%, computer %computer%"),
-        {{"%you%", std::to_string(player)}, {"%computer%", std::to_string(computer)}});
-}
-
-} // namespace
+using namespace words;
 
 std::string tavview::AccessibleName() const
 {
@@ -140,19 +90,24 @@ void tavview::WindowActivated(bool active)
         TellNewGame();
 }
 
+// The first game of a run also tells a new listener of the keys that only
+// speak.
 void tavview::TellNewGame()
 {
-    fGameTold = true;
     for (int32 item = 0; item < kReaderItemCount; item++)
         AccessibleItemChanged(item);
     const accessible_item cursor = AccessibleItemAt(FocusedAccessibleItem());
     // TRANSLATORS: %tile% is a tile's three numbers, such as "7 1 8"; %cell%
     // is where the cursor is ("your board, column 3, position 4") and
     // %contents% what that cell holds ("empty" or three numbers).
-    Announce(Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
-                 {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
-                     {"%contents%", cursor.name}}),
-        true);
+    std::string sentence = Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
+        {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
+            {"%contents%", cursor.name}});
+    if (!fGameTold)
+        // TRANSLATORS: The keys stay L and S in every language.
+        sentence += std::string(" ") + B_TRANSLATE("Press L for lines, S for state.");
+    fGameTold = true;
+    Announce(sentence, true);
 }
 
 void tavview::TellPreview(int16 left)
@@ -171,6 +126,12 @@ void tavview::TellTurn(int16 playerCell, int16 computerCell)
     fNews = Fill(B_TRANSLATE("You placed %tile% in %place%; the computer put it in %its_place%."),
         {{"%tile%", TileWords(playerBoard[playerCell])}, {"%place%", Place(playerCell)},
             {"%its_place%", Place(computerCell)}});
+    // TRANSLATORS: %line% is "rising line", "vertical line" or "falling line";
+    // %number% the number all its tiles show, %points% what it scores.
+    fNews += Completions(playerBoard, playerCell,
+        B_TRANSLATE("Your %line% of %number% is complete, scoring %points%."));
+    fNews += Completions(computerBoard, computerCell,
+        B_TRANSLATE("The computer's %line% of %number% is complete, scoring %points%."));
     const std::string scores = Scores(playerScore, computerScore);
     if (IsGameOver()) {
         fNews += " "

@@ -1,6 +1,6 @@
 // Keyboard play: the arrow keys move a cursor over the cells of a board, Tab
 // takes it to the other board, and Return or space act on a cell of the
-// player's board as a click there does. The cursor shows once a key has moved
+// player's board as a click there does; L and S only speak. The cursor shows once a key has moved
 // or used it, until the next click.
 
 #include <InterfaceDefs.h>
@@ -45,6 +45,14 @@ void tavview::KeyDown(const char* bytes, int32 numBytes)
     case B_ENTER:
     case B_SPACE:
         UseCursor();
+        break;
+    case 'l':
+    case 'L':
+        TellLines();
+        break;
+    case 's':
+    case 'S':
+        TellState();
         break;
     default:
         break;

@@ -75,6 +75,10 @@ private:
     void TellTurn(int16 playerCell, int16 computerCell);
     void TellEdge(Step step);
     void TellWhyNothing();
+    void TellLines();
+    void TellState();
+    std::string LineCells(int line) const;
+    static std::string Completions(const int16* board, int16 cell, const char* sentence);
     accessible_item CellItem(Board board, int cell) const;
 
     // The row that Left and Right keep to, as Up and Down last left it.
