@@ -1,19 +1,28 @@
 #include "tavgame.h"
 
+#include <bit>
 #include <cstdlib>
 
 namespace {
 
 // A line scores its number times its length when all its cells show that
-// number in the line's direction.
+// number in the line's direction; an empty cell shows 0 and spoils the line.
+int16_t LineWorth(const int16_t* board, int line)
+{
+    const uint16_t d = kLineDirection[line];
+    int16_t value = kTileNumbers[board[kLineCells[line][0]]][d];
+    for (int k = 1; k < kLineLength[line]; k++) {
+        if (kTileNumbers[board[kLineCells[line][k]]][d] != value)
+            value = 0;
+    }
+    return int16_t(kLineLength[line] * value);
+}
+
 int16_t ScoreBoard(const int16_t* board)
 {
     int16_t score = 0;
-    for (int line = 0; line < kLineCount; line++) {
-        const LineOutlook outlook = tavgame::ReadLine(board, line);
-        if (outlook.state == LineOutlook::Complete)
-            score = int16_t(score + outlook.worth);
-    }
+    for (int line = 0; line < kLineCount; line++)
+        score = int16_t(score + LineWorth(board, line));
     return score;
 }
 
@@ -86,22 +95,21 @@ int tavgame::LineThrough(int cell, int direction)
     return -1; // every cell lies on one line of each direction
 }
 
+// Short of complete, a line is judged by the numbers its tiles show: one bit
+// for each, bit 0 for empty cells.
 LineOutlook tavgame::ReadLine(const int16_t* board, int line)
 {
+    if (const int16_t worth = LineWorth(board, line); worth > 0)
+        return {LineOutlook::Complete, int16_t(worth / kLineLength[line]), worth};
     const uint16_t d = kLineDirection[line];
-    int16_t number = 0;
-    int placed = 0;
-    for (int k = 0; k < kLineLength[line]; k++) {
-        const int16_t tile = board[kLineCells[line][k]];
-        if (tile == 0)
-            continue;
-        if (placed > 0 && kTileNumbers[tile][d] != number)
-            return {LineOutlook::Broken};
-        number = int16_t(kTileNumbers[tile][d]);
-        placed++;
-    }
-    if (placed == 0)
+    unsigned shown = 0;
+    for (int k = 0; k < kLineLength[line]; k++)
+        shown |= 1u << kTileNumbers[board[kLineCells[line][k]]][d];
+    shown &= ~1u;
+    if (shown == 0)
         return {};
-    const auto state = placed == kLineLength[line] ? LineOutlook::Complete : LineOutlook::OpenFor;
-    return {state, number, int16_t(number * kLineLength[line])};
+    if ((shown & (shown - 1)) != 0)
+        return {LineOutlook::Broken};
+    const auto number = int16_t(std::countr_zero(shown));
+    return {LineOutlook::OpenFor, number, int16_t(number * kLineLength[line])};
 }
