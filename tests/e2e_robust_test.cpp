@@ -256,10 +256,17 @@ protected:
         ExpectCleanExit();
     }
 
-    // A random Ctrl+A may have left an about box open.
+    // A random Ctrl+A may have left an about box open. Under a window
+    // manager, a random right click on the box's title bar may also have
+    // opened the manager's menu for it, which takes the first Escape.
     void CloseAboutBox()
     {
-        const std::vector<std::string> boxes = AboutBoxes();
+        std::vector<std::string> boxes = AboutBoxes();
+        if (managed && !boxes.empty()) {
+            WaitFor([&] { return ActiveWindow() == boxes.front(); });
+            Key("Escape");
+            WaitFor([&] { return (boxes = AboutBoxes()).empty(); }, 2s);
+        }
         if (!boxes.empty())
             DismissAboutBox(boxes.front(), "Escape");
     }

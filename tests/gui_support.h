@@ -3,9 +3,13 @@
 // Helpers for tests that look at what the kit shows: the Qt widgets behind
 // its views and windows, and what a view shows in view pixels.
 
+#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <cmath>
@@ -47,6 +51,23 @@ inline void ProcessEvents()
 {
     for (int i = 0; i < 3; i++)
         QCoreApplication::processEvents();
+}
+
+// Chooses the item of a window's menus with this shortcut ("Ctrl+N"), as a
+// click on it does, even where it is disabled; false where there is none.
+inline bool ChooseMenuItem(const BWindow* window, const char* shortcut)
+{
+    for (QAction* title : WidgetOf(window)->findChild<QMenuBar*>()->actions()) {
+        for (QAction* item : title->menu()->actions()) {
+            if (item->shortcut() == QKeySequence(QString::fromLatin1(shortcut))) {
+                item->setEnabled(true);
+                item->trigger();
+                ProcessEvents();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // What a view shows, read in view pixels whatever its scale. The view draws

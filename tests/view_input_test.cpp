@@ -2,11 +2,6 @@
 // each click repaints, the end of a game, and the menu commands that reach the
 // window.
 
-#include <QAction>
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
-
 #include <Message.h>
 
 #include "board_fixture.h"
@@ -128,22 +123,7 @@ protected:
         window->MessageReceived(&message);
     }
 
-    // Chooses the menu item with this shortcut, as a click on it does, even
-    // where the item is disabled.
-    void Choose(const char* shortcut)
-    {
-        QAction* found = nullptr;
-        for (QAction* menu : WidgetOf(window)->findChild<QMenuBar*>()->actions()) {
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->shortcut() == QKeySequence(QString::fromLatin1(shortcut)))
-                    found = item;
-            }
-        }
-        ASSERT_NE(found, nullptr) << shortcut;
-        found->setEnabled(true);
-        found->trigger();
-        ProcessEvents();
-    }
+    void Choose(const char* shortcut) { ASSERT_TRUE(ChooseMenuItem(window, shortcut)) << shortcut; }
 
     void Click(int cell)
     {

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -130,13 +129,7 @@ std::vector<std::string> AboutTexts(const GameWindow& game, const std::string& l
         dialog->reject();
     });
     poll.start(0);
-    for (QAction* title : game.Bar()->actions()) {
-        for (QAction* item : title->menu()->actions()) {
-            if (item->shortcut() == QKeySequence(QStringLiteral("Ctrl+A")))
-                item->trigger();
-        }
-    }
-    ProcessEvents();
+    ChooseMenuItem(game.window, "Ctrl+A");
     poll.stop();
     EXPECT_FALSE(texts.empty()) << language << ": no about box";
     return texts;
