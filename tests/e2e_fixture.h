@@ -46,10 +46,16 @@ protected:
     void StartGame(const Environment& changes = {})
     {
         game = std::make_unique<Game>(changes);
-        ASSERT_TRUE(WaitFor([&] {
-            window = Shell("xdotool search --onlyvisible --name '^Tavrin$'");
-            return !window.empty();
-        })) << "no game window";
+        // The window shows within a second, but under openbox with both cores
+        // busy it has taken over ten.
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                window = Shell("xdotool search --onlyvisible --name '^Tavrin$'");
+                return !window.empty();
+            },
+            30s))
+            << "no game window; the game " << (game->Running() ? "runs" : "has ended")
+            << ", its stderr: " << game->Stderr();
         window = window.substr(0, window.find('\n'));
         origin = Server().Origin(std::stoul(window));
         ASSERT_TRUE(WaitFor([&] { return Screen().At(kOfferSpot.x, 100) == kBackground; }))

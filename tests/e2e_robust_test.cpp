@@ -96,10 +96,14 @@ TEST(Screens, TheWindowShowsWholeWhereItFitsAndItsCornerAlways)
         environment.push_back({"QT_SCALE_FACTOR", c.scale});
         Game game(environment);
         std::string window;
-        ASSERT_TRUE(WaitFor([&] {
-            window = server.Shell("xdotool search --onlyvisible --name '^Tavrin$'");
-            return !window.empty();
-        }));
+        // As in StartGame: under openbox and two busy cores the window has
+        // taken over ten seconds to show.
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                window = server.Shell("xdotool search --onlyvisible --name '^Tavrin$'");
+                return !window.empty();
+            },
+            30s));
         const unsigned long id = std::stoul(window);
         const QRect screen(0, 0, c.width, c.height);
         QRect frame;
