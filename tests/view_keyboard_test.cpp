@@ -242,9 +242,10 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
             + ". your board, column 4, position 1: empty.");
 
     // A placement tells of the lines it completes, on either board: here the
-    // first column of 9s, on the player's board and perhaps the computer's.
+    // first column of 9s on the player's board, and perhaps the last column
+    // on the computer's, where the same two tiles lie.
     for (int cell : {0, 1})
-        view->playerBoard[cell] = view->computerBoard[cell] = int16(7 + cell); // 2 9 3, 2 9 4
+        view->playerBoard[cell] = view->computerBoard[16 + cell] = int16(7 + cell); // 2 9 3, 2 9 4
     view->tilesPlaced = 2;
     view->currentTile = 9; // 2 9 8
     view->ChooseComputerCell();
@@ -257,7 +258,7 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
         << placed;
     EXPECT_EQ(placed.find("The computer's vertical line of 9 is complete, scoring 27.")
             != std::string::npos,
-        view->computerBoard[2] == 9)
+        view->computerBoard[18] == 9)
         << placed;
 }
 
