@@ -3,26 +3,9 @@
 // board. Putting one tile on a cell changes only the three lines through that
 // cell, so the board is tallied once and each trial recounts just those lines.
 
-#include <array>
-
 #include "tavgame.h"
 
 namespace {
-
-using CellLines = std::array<std::array<uint8_t, 3>, kCellCount>;
-
-// The line through each cell in each direction.
-constexpr CellLines MakeCellLines()
-{
-    CellLines lines {};
-    for (int line = 0; line < kLineCount; line++) {
-        for (int k = 0; k < kLineLength[line]; k++)
-            lines[kLineCells[line][k]][kLineDirection[line]] = uint8_t(line);
-    }
-    return lines;
-}
-
-constexpr CellLines kLinesOfCell = MakeCellLines();
 
 struct LineTally {
     int empty = 0; // cells of the line without a tile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // The fixed rules data shared by the game and its painters. Cells are numbered
@@ -51,3 +52,13 @@ inline constexpr int16_t kCellWeight[kCellCount] = {2, 1, 2, 1, 2, 2, 1, 2, 2, 3
                                                     2, 2, 1, 2, 2, 1, 2, 1, 2};
 
 // clang-format on
+
+// The line through each cell in each direction, worked out from the lines.
+inline constexpr auto kLinesOfCell = [] {
+    std::array<std::array<uint8_t, 3>, kCellCount> lines {};
+    for (int line = 0; line < kLineCount; line++) {
+        for (int k = 0; k < kLineLength[line]; k++)
+            lines[kLineCells[line][k]][kLineDirection[line]] = uint8_t(line);
+    }
+    return lines;
+}();

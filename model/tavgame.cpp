@@ -84,15 +84,7 @@ void tavgame::ComputeScores()
 
 int tavgame::LineThrough(int cell, int direction)
 {
-    for (int line = 0; line < kLineCount; line++) {
-        if (kLineDirection[line] != direction)
-            continue;
-        for (int k = 0; k < kLineLength[line]; k++) {
-            if (kLineCells[line][k] == cell)
-                return line;
-        }
-    }
-    return -1; // every cell lies on one line of each direction
+    return kLinesOfCell[cell][direction];
 }
 
 // Short of complete, a line is judged by the numbers its tiles show: one bit
