@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +52,19 @@ inline void ProcessEvents()
 {
     for (int i = 0; i < 3; i++)
         QCoreApplication::processEvents();
+}
+
+// Presses a key on a view as a keyboard with a Latin layout does: letters and
+// the space bar type their character, other keys none.
+inline void PressKey(const BView* view, Qt::Key key, const QString& typed = QString())
+{
+    QString text = typed;
+    if (text.isEmpty() && key == Qt::Key_Space)
+        text = QStringLiteral(" ");
+    else if (text.isEmpty() && key >= Qt::Key_A && key <= Qt::Key_Z)
+        text = QChar(char16_t(u'a' + (key - Qt::Key_A)));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(WidgetOf(view), &press);
 }
 
 // Chooses the item of a window's menus with this shortcut ("Ctrl+N"), as a

@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QKeyEvent>
 
 #include "board_fixture.h"
 
@@ -11,15 +10,7 @@ namespace {
 
 class KeyboardTest : public BoardTest {
 protected:
-    void Press(Qt::Key key)
-    {
-        QWidget* widget = WidgetOf(view);
-        const QString text = key == Qt::Key_Space  ? QStringLiteral(" ")
-            : key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key).toLower())
-                                                   : QString();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(widget, &press);
-    }
+    void Press(Qt::Key key) { PressKey(view, key); }
 };
 
 TEST_F(KeyboardTest, ArrowsWalkTheColumnsAndStopAtTheEdges)

@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,13 +78,7 @@ struct GameWindow {
     ~GameWindow() { delete window; }
 
     QMenuBar* Bar() const { return static_cast<QMenuBar*>(WidgetOf(window->menuBar)); }
-    void Press(Qt::Key key) const
-    {
-        const QString text
-            = key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key).toLower()) : QString();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(WidgetOf(view), &press);
-    }
+    void Press(Qt::Key key) const { PressKey(view, key); }
 };
 
 // Every text the menus show, titles first.

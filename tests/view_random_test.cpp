@@ -4,7 +4,6 @@
 
 #include <Message.h>
 
-#include <QKeyEvent>
 
 #include <functional>
 #include <random>
@@ -42,9 +41,7 @@ void RandomInput(std::mt19937& random, tavview* view)
     static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
         Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab};
     for (unsigned i = random() % 3; i < 3; i++) {
-        const Qt::Key key = keys[random() % std::size(keys)];
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
-        QCoreApplication::sendEvent(WidgetOf(view), &press);
+        PressKey(view, keys[random() % std::size(keys)]);
     }
 }
 
