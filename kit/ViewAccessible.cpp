@@ -12,12 +12,17 @@ namespace {
 
 // A part of a view that readers see as an object of its own: it has no
 // widget, relations or children to point at, and lives in the view's window.
+// It goes with the view's accessible, and is no longer valid once that goes:
+// readers asking after it then (Qt 6.11 tells them of each part as it is
+// deleted, and they ask for its parent) learn that it has gone.
 class PartAccessible : public QAccessibleInterface {
 public:
     explicit PartAccessible(const ViewAccessible* view)
         : fView(view)
     {
     }
+
+    bool isValid() const override { return !fView->Closing(); }
 
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return fView->window(); }
@@ -44,7 +49,10 @@ public:
     {
     }
 
-    bool isValid() const override { return fIndex < fView->View()->CountAccessibleItems(); }
+    bool isValid() const override
+    {
+        return PartAccessible::isValid() && fIndex < fView->View()->CountAccessibleItems();
+    }
     QAccessibleInterface* parent() const override { return const_cast<ViewAccessible*>(fView); }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -106,7 +114,6 @@ public:
     {
     }
 
-    bool isValid() const override { return true; }
     QAccessibleInterface* parent() const override
     {
         return fBar ? fBar : const_cast<ViewAccessible*>(fView);
@@ -195,6 +202,7 @@ ViewAccessible::ViewAccessible(QWidget* widget, BView* view)
 
 ViewAccessible::~ViewAccessible()
 {
+    fClosing = true;
     fItems.push_back(fAnnouncements);
     fItems.push_back(fAnnouncement);
     for (QAccessibleInterface* item : fItems) {

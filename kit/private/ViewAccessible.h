@@ -22,6 +22,8 @@ public:
     static void Install();
 
     BView* View() const { return fView; }
+    // True while this goes, and its parts with it.
+    bool Closing() const { return fClosing; }
     // The interface of one item, made when first asked for.
     QAccessibleInterface* Item(int index) const;
     // The status bar of announcements, and the notification in it.
@@ -46,4 +48,5 @@ private:
     mutable std::vector<QAccessibleInterface*> fItems;
     mutable QAccessibleInterface* fAnnouncements = nullptr;
     mutable QAccessibleInterface* fAnnouncement = nullptr;
+    bool fClosing = false;
 };
