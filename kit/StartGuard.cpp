@@ -40,6 +40,10 @@ constexpr std::string_view kNoise[] = {
     // Qt 6.8's AT-SPI bridge, when a screen reader asks after an object that
     // has gone, as the window closes.
     "Could not find accessible on path",
+    // Qt 6.11's AT-SPI bridge, when AT-SPI 2.62 asks for the application's
+    // own bus, which the bridge does not offer; readers reach the program
+    // on the accessibility bus all the same.
+    "AtSpiAdaptor::applicationInterface does not implement",
 };
 
 bool IsNoise(const QString& text)
