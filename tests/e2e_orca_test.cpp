@@ -107,6 +107,13 @@ int CompletedPoints(const std::string& sentence, const std::string& whose)
     return points;
 }
 
+// Orca 43 and 48 end a cell's contents and its place with a full stop, as
+// they end every utterance; Orca 51 leaves it out. The words are the same.
+std::string AsSentence(const std::string& utterance)
+{
+    return utterance.ends_with('.') ? utterance : utterance + '.';
+}
+
 class ByEar : public EndToEnd {
 protected:
     void SetUp() override
@@ -166,7 +173,7 @@ protected:
                 continue;
             if (answer.empty() && !keys.empty())
                 latencies.push_back(heard[i].time - pressed);
-            answer.push_back(heard[i].text);
+            answer.push_back(AsSentence(heard[i].text));
         }
         return answer;
     }
