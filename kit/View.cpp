@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "InterfaceDefs.h"
@@ -109,6 +110,23 @@ void ViewWidget::paintEvent(QPaintEvent* event)
 
 namespace {
 
+// The Latin letter printed on a key of a PC keyboard, by the key's code on
+// X11 and Wayland alike; 0 for other keys. A layout for another script
+// (Russian, Arabic) types its own letters on those keys, and players expect
+// a letter key to act as the Latin letter beside them, as shortcuts do.
+char LatinLetter(quint32 keyCode)
+{
+    static constexpr struct {
+        quint32 first;
+        const char* letters;
+    } kRows[] = {{24, "qwertyuiop"}, {38, "asdfghjkl"}, {52, "zxcvbnm"}};
+    for (const auto& row : kRows) {
+        if (keyCode >= row.first && keyCode < row.first + std::strlen(row.letters))
+            return row.letters[keyCode - row.first];
+    }
+    return 0;
+}
+
 // The byte a key gives the view: what it types, or one of InterfaceDefs.h's
 // codes; 0 for keys left to shortcuts and to the window.
 char KeyByte(const QKeyEvent* event)
@@ -136,7 +154,9 @@ char KeyByte(const QKeyEvent* event)
         break;
     }
     const QByteArray typed = event->text().toUtf8();
-    return typed.size() == 1 && typed[0] >= B_SPACE ? typed[0] : 0;
+    if (typed.size() == 1)
+        return typed[0] >= B_SPACE ? typed[0] : 0;
+    return typed.isEmpty() ? 0 : LatinLetter(event->nativeScanCode());
 }
 
 } // namespace

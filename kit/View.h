@@ -47,7 +47,8 @@ public:
     virtual void MouseDown(BPoint where);
     // Keys that type a character, or one of the codes of InterfaceDefs.h,
     // while the view has the keyboard focus and no shortcut took them. Tab
-    // comes here too: the view moves within itself.
+    // comes here too: the view moves within itself. A letter key of a layout
+    // for another script comes as the Latin letter on the same key.
     virtual void KeyDown(const char* bytes, int32 numBytes);
     // Called when the view's window becomes the active one, and when it
     // stops being it.

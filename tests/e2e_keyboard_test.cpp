@@ -203,11 +203,33 @@ TEST_F(KeyboardOnly, AWholeGameWithKeysAndAScreenReader)
     EXPECT_TRUE(Screen().ResultShown());
 
     // The menus open from the keyboard, and the about box closes with Escape.
-    for (const char* opener : {"F10", "alt+f"}) {
+    for (const std::string& opener : {kF10, std::string("alt+f")}) {
         Key(opener);
         EXPECT_TRUE(WaitFor([&] { return Read(), menus.contains("File"); })) << opener;
         Key("Escape Escape");
         EXPECT_TRUE(WaitFor([&] { return Read(), menus.isEmpty(); })) << opener;
+    }
+    // Where a layout for another script puts its letters first, as Russian
+    // and Arabic desktops do beside the US layout, the keys that bear L, S
+    // and N still read the lines, the state and start a new game.
+    const struct {
+        const char *l, *s, *n;
+    } layouts[] = {{"Cyrillic_de", "Cyrillic_yeru", "Cyrillic_te"},
+        {"Arabic_meem", "Arabic_seen", "Arabic_alefmaksura"}};
+    for (const auto& letters : layouts) {
+        SCOPED_TRACE(letters.l);
+        Shell(std::string("xmodmap -e 'keycode 46 = ") + letters.l + " " + letters.l
+            + " l L' -e 'keycode 39 = " + letters.s + " " + letters.s
+            + " s S' -e 'keycode 57 = " + letters.n + " " + letters.n + " n N'");
+        const auto says = [&](const std::string& start) {
+            return WaitFor([&] { return Read(), Announced().rfind(start, 0) == 0; });
+        };
+        Key(letters.l);
+        EXPECT_TRUE(says("Rising: ")) << Announced();
+        Key(letters.s);
+        EXPECT_TRUE(says(&letters == layouts ? "Final scores: " : "Turn 1 of 19. ")) << Announced();
+        Key(std::string("ctrl+") + letters.n);
+        EXPECT_TRUE(says("New game. ")) << Announced();
     }
     Key("ctrl+a");
     const std::string about = WaitForAboutBox();

@@ -222,7 +222,7 @@ protected:
         const std::string file = "mousemove " + std::to_string(origin.x() + 20) + " "
             + std::to_string(origin.y() + 10) + " click 1";
         const MenuStep menus[] = {{file, "key Escape Escape"}, {"key alt+f", "key Escape Escape"},
-            {"key F10", "key Escape Escape"}, {"key alt+f", "key Down Return"},
+            {"key " + kF10, "key Escape Escape"}, {"key alt+f", "key Down Return"},
             {"key alt+e", "key Escape Escape", false}};
         for (int round = 0; round < rounds; round++) {
             SCOPED_TRACE("round " + std::to_string(round));

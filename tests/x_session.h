@@ -23,6 +23,12 @@ using harness::Environment;
 using harness::WaitFor;
 using namespace std::chrono_literals;
 
+// F10 by its key code, as a keyboard sends it. Newer keymaps (xkeyboard-config
+// on Debian testing) let Alt alone reach the function keys' first level, and
+// xdotool, which types a key with the first modifiers that reach its level,
+// would hold Alt down with F10 named.
+inline const std::string kF10 = "76";
+
 class XServer {
 public:
     // A screen of this size and depth; Running() tells whether it came up.
