@@ -6,6 +6,8 @@
 
 namespace {
 
+const char* const kTitle = "Tavrin " TAVRIN_VERSION;
+
 const char* const kNoticeLines[] = {
     B_TRANSLATE_MARK("Lay the same 19 tiles as the computer\n"),
     B_TRANSLATE_MARK("and score straight lines of one number.\n"),
@@ -23,10 +25,11 @@ void ShowAboutBox()
     showing = true;
     // TRANSLATORS: The button that closes the about box, a casual "OK".
     const char* close = B_TRANSLATE("Yep ..");
-    BAlert* alert = new BAlert(
-        "Tavrin 1.0", nullptr, close, nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
+    BAlert* alert
+        = new BAlert(kTitle, nullptr, close, nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
     BTextView* text = alert->TextView();
-    text->Insert("Tavrin 1.0\n");
+    text->Insert(kTitle);
+    text->Insert("\n");
     for (const char* line : kNoticeLines)
         text->Insert(B_TRANSLATE(line));
     alert->ResizeTo(310, 150);

@@ -1,6 +1,8 @@
 // Start-up time, peak memory and idle behaviour of the game against a bare Qt
 // window, both in an Xvfb server of this program's own. Each program is
-// started several times in turn; the medians are reported.
+// started several times in turn; the medians are reported. Then what the
+// game keeps of long play: its resident memory after a warm-up and after
+// 1,000 New Games and 200 about boxes more, with and without a screen reader.
 //
 //   startup_bench [runs]
 
@@ -17,6 +19,7 @@
 
 #include "layout.h"
 #include "process.h"
+#include "reader_session.h"
 #include "tavwindow.h"
 #include "x_session.h"
 
@@ -125,6 +128,51 @@ void Idle()
     Stop(std::move(program));
 }
 
+// New games and about boxes, as a player who stays for hours asks for them:
+// five New Games to each box, with a reader reading what it heard. Returns
+// how many boxes showed and went again.
+int Play(const std::string& window, int aboutBoxes, atspi::ScreenReader* reader)
+{
+    using xsession::Shell;
+    int shown = 0;
+    for (int i = 0; i < aboutBoxes; i++) {
+        Shell("xdotool windowfocus " + window + " key ctrl+n ctrl+n ctrl+n ctrl+n ctrl+n ctrl+a");
+        const std::string about = xsession::WaitForAboutBox();
+        Shell("xdotool windowfocus " + about + " key Escape");
+        shown += !about.empty() && harness::WaitFor([] { return xsession::AboutBoxes().empty(); });
+        if (reader)
+            reader->Read();
+    }
+    return shown;
+}
+
+void Growth(bool withReader)
+{
+    std::unique_ptr<atspi::ScreenReader> reader;
+    harness::Environment environment = kEnglish;
+    if (withReader) {
+        reader = std::make_unique<atspi::ScreenReader>();
+        if (!reader->Running()) {
+            std::printf("no screen reader\n");
+            return;
+        }
+        for (const auto& setting : reader->GameEnvironment())
+            environment.push_back(setting);
+    }
+    Clock::duration startup;
+    auto program = Launch(TAVRIN_BINARY, &startup, environment);
+    const std::string window = xsession::Shell("xdotool search --onlyvisible --name '^Tavrin$'");
+    const std::string game = window.substr(0, window.find('\n'));
+    Play(game, 40, reader.get());
+    const long warm = StatusField(program->Pid(), "VmRSS");
+    const int boxes = Play(game, 200, reader.get());
+    const long after = StatusField(program->Pid(), "VmRSS");
+    std::printf("resident memory %s a screen reader: %ld KiB after 200 New Games and 40 about "
+                "boxes, %ld KiB after 1,000 and %d more (%+ld KiB)\n",
+        withReader ? "with" : "without", warm, after, boxes, after - warm);
+    Stop(std::move(program));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -159,6 +207,8 @@ int main(int argc, char** argv)
     std::printf(
         "peak RSS: game %ld KiB, bare window %ld KiB, difference %+ld KiB\n", gKb, bKb, gKb - bKb);
     Idle();
+    Growth(false);
+    Growth(true);
     xsession::StopServer();
     return 0;
 }

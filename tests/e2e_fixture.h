@@ -104,24 +104,6 @@ protected:
         return WaitFor([&] { return Server().PopupsShowing(TAVRIN_APP_ID) == count; });
     }
 
-    // The about boxes on screen.
-    static std::vector<std::string> AboutBoxes()
-    {
-        std::istringstream ids(Shell("xdotool search --onlyvisible --name '^Tavrin 1.0$'"));
-        std::vector<std::string> boxes;
-        for (std::string id; std::getline(ids, id);)
-            boxes.push_back(id);
-        return boxes;
-    }
-
-    // Waits for an about box to show and returns its window; empty if none did.
-    static std::string WaitForAboutBox()
-    {
-        std::vector<std::string> boxes;
-        WaitFor([&] { return !(boxes = AboutBoxes()).empty(); });
-        return boxes.empty() ? "" : boxes.front();
-    }
-
     // Presses the about box's only button with the keyboard. A window
     // manager gives the box the keyboard as it opens and the game's window
     // as it closes; without one, the test does.

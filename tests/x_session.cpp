@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 
 namespace xsession {
 
@@ -222,6 +223,23 @@ std::string Shell(const std::string& command)
 uint32_t PixelAt(int x, int y)
 {
     return Server().PixelAt(x, y);
+}
+
+std::vector<std::string> AboutBoxes()
+{
+    std::istringstream ids(
+        Shell("xdotool search --onlyvisible --name '^Tavrin " TAVRIN_VERSION "$'"));
+    std::vector<std::string> boxes;
+    for (std::string id; std::getline(ids, id);)
+        boxes.push_back(id);
+    return boxes;
+}
+
+std::string WaitForAboutBox()
+{
+    std::vector<std::string> boxes;
+    WaitFor([&] { return !(boxes = AboutBoxes()).empty(); });
+    return boxes.empty() ? "" : boxes.front();
 }
 
 namespace {

@@ -94,6 +94,11 @@ XServer& Server();
 std::string Shell(const std::string& command);
 uint32_t PixelAt(int x, int y);
 
+// The game's about boxes on screen, and the first to show within the usual
+// wait; empty if none did.
+std::vector<std::string> AboutBoxes();
+std::string WaitForAboutBox();
+
 // The whole screen at one moment.
 class Shot {
 public:
