@@ -7,11 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QWindow>
 
 #include <algorithm>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
 #include "TextView.h"
 
@@ -26,39 +23,6 @@ QLabel* IconLabel(alert_type type)
     }
     label->setAlignment(Qt::AlignTop);
     return label;
-}
-
-// Qt makes a modal box the active window as soon as it shows. Where the box
-// closes again before the window manager has given it the keyboard, the X
-// focus has never left the window under it, so no focus event follows the
-// close, and Qt, having deactivated the box, holds no window active:
-// shortcuts stop working while keys still arrive. The focus-in that Qt
-// missed is sent to the window that has the X focus. Seen with Qt 6.4 under
-// openbox; not seen again with Qt 6.4 or 6.8 in the later tries for it, but
-// it acts only where no window is active, so it stays.
-void ReplayMissedFocus()
-{
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::focusWindow())
-        return;
-    xcb_connection_t* connection = x11->connection();
-    xcb_get_input_focus_reply_t* focus
-        = xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
-    if (!focus)
-        return;
-    for (const QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (!window->isVisible() || window->winId() != focus->focus)
-            continue;
-        xcb_focus_in_event_t event = {};
-        event.response_type = XCB_FOCUS_IN;
-        event.detail = XCB_NOTIFY_DETAIL_NONLINEAR;
-        event.event = focus->focus;
-        event.mode = XCB_NOTIFY_MODE_NORMAL;
-        xcb_send_event(connection, 0, focus->focus, XCB_EVENT_MASK_NO_EVENT,
-            reinterpret_cast<const char*>(&event));
-        xcb_flush(connection);
-    }
-    std::free(focus);
 }
 
 } // namespace
@@ -125,7 +89,6 @@ int32 BAlert::Go()
     const QRect area = dialog.screen()->availableGeometry();
     dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
     const int32 index = dialog.exec();
-    ReplayMissedFocus();
     delete this;
     return index;
 }

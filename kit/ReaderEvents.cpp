@@ -83,7 +83,7 @@ void Tell(QAccessibleEvent&& event)
 // Qt 6.4's bridge gives a PropertyChange the object it came from as its
 // value, where readers expect the new text: Orca 43 speaks that value for
 // the object in focus and fails on an object. There the kit sends the event
-// itself. Qt 6.8's bridge sends the text.
+// itself. Qt 6.8's and 6.11's bridges send the text.
 void TellText(QAccessibleInterface* object, QAccessible::Event change, const QString& text)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -95,9 +95,10 @@ void TellText(QAccessibleInterface* object, QAccessible::Event change, const QSt
     Tell(QAccessibleEvent(object, change));
 }
 
-// Qt's bridge sends the new text with every change (6.8) or an object (6.4),
-// which Orca 48 speaks for the object in focus. A value that is no text,
-// 0, makes AT-SPI forget the text it kept and readers take it for no news.
+// Qt's bridge sends the new text with every change (6.8 and 6.11) or an
+// object (6.4), which Orca 48 and 51 speak for the object in focus, ahead of
+// the view's own sentence. A value that is no text, 0, makes AT-SPI forget
+// the text it kept, and readers take it for no news.
 void TellChanged(QAccessibleInterface* object, QAccessible::Event change)
 {
     if (!Send(object, QStringLiteral("PropertyChange"), Property(change), 0))
@@ -105,7 +106,7 @@ void TellChanged(QAccessibleInterface* object, QAccessible::Event change)
 }
 
 // Qt 6.4's bridge sends no event for a change of the focused state; 6.8's
-// does.
+// and 6.11's do.
 void TellFocusGone(QAccessibleInterface* object)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -117,7 +118,8 @@ void TellFocusGone(QAccessibleInterface* object)
     Tell(QAccessibleStateChangeEvent(object, focus));
 }
 
-// Qt 6.8 has announcements of its own, which Orca 48 speaks as they are.
+// Qt 6.8 and 6.11 have announcements of their own, which Orca 48 and 51
+// speak as they are.
 // Before, a notification that shows was the way to be heard at once; Orca 43
 // speaks it without its role, Orca 48 says "notification" first.
 void Announce(QAccessibleInterface* note, const QString& sentence)

@@ -22,7 +22,7 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 }
 
 // Another X client may destroy the window outright, which Qt does not take
-// for a close (6.4 and 6.8 alike); for the program it is one.
+// for a close (6.4, 6.8 and 6.11 alike); for the program it is one.
 bool WindowWidget::nativeEvent(const QByteArray& type, void* message, qintptr*)
 {
     if (type != "xcb_generic_event_t")
