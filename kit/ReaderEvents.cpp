@@ -119,12 +119,12 @@ void TellFocusGone(QAccessibleInterface* object)
 }
 
 // Qt 6.8 and 6.11 have announcements of their own, which Orca 48 and 51
-// speak as they are.
-// Before, a notification that shows was the way to be heard at once; Orca 43
-// speaks it without its role, Orca 48 says "notification" first.
+// speak as they are and show on the braille display. Before, a notification
+// that shows was the way to be heard at once; Orca 43 speaks it without its
+// role, Orca 48 says "notification" first.
 void Announce(QAccessibleInterface* note, const QString& sentence)
 {
-    TellText(note, QAccessible::NameChanged, sentence);
+    TellText(note->child(0), QAccessible::NameChanged, sentence);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     Tell(QAccessibleAnnouncementEvent(note, sentence));
 #else

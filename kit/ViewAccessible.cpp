@@ -102,51 +102,61 @@ private:
 };
 
 // Where a view's announcements stand for readers: a status bar, the last of
-// the view's children, holding one notification named by the last sentence
-// the view told. A notification in a status bar is spoken as it shows,
-// whatever has the focus, and without its role.
+// the view's children, holding a notification, which holds the words of the
+// last sentence the view told. A notification in a status bar is spoken as it
+// shows, whatever has the focus, and without its role. Orca 43 speaks it by
+// the words it holds and shows the same on the braille display; it shows
+// nothing of a notification that only has a name. The words show nowhere
+// themselves, so that readers read them with their notification alone, not
+// with the view around it.
 class AnnouncementAccessible : public PartAccessible {
 public:
-    // The bar has no bar of its own; the notification has one.
-    AnnouncementAccessible(const ViewAccessible* view, QAccessibleInterface* bar)
+    enum Level { kBar, kNote, kWords };
+
+    AnnouncementAccessible(const ViewAccessible* view, Level level)
         : PartAccessible(view)
-        , fBar(bar)
+        , fLevel(level)
     {
     }
 
     QAccessibleInterface* parent() const override
     {
-        return fBar ? fBar : const_cast<ViewAccessible*>(fView);
+        return fLevel == kBar ? const_cast<ViewAccessible*>(fView)
+                              : fView->AnnouncementPart(Level(fLevel - 1));
     }
     QAccessibleInterface* child(int index) const override
     {
-        return !fBar && index == 0 ? fView->Announcement() : nullptr;
+        return fLevel != kWords && index == 0 ? fView->AnnouncementPart(Level(fLevel + 1))
+                                              : nullptr;
     }
-    int childCount() const override { return fBar ? 0 : 1; }
+    int childCount() const override { return fLevel == kWords ? 0 : 1; }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return !fBar && child == fView->Announcement() ? 0 : -1;
+        return child && child == this->child(0) ? 0 : -1;
     }
     QString text(QAccessible::Text t) const override
     {
-        if (!fBar || t != QAccessible::Name)
+        if (fLevel != kWords || t != QAccessible::Name)
             return QString();
         return readers::FromUtf8(fView->LastAnnouncement());
     }
     QRect rect() const override { return QRect(); }
     QAccessible::Role role() const override
     {
-        return fBar ? QAccessible::Notification : QAccessible::StatusBar;
+        static constexpr QAccessible::Role kRoles[]
+            = {QAccessible::StatusBar, QAccessible::Notification, QAccessible::StaticText};
+        return kRoles[fLevel];
     }
     QAccessible::State state() const override
     {
         QAccessible::State state;
         state.readOnly = true;
+        state.invisible = fLevel == kWords;
         return state;
     }
 
 private:
-    QAccessibleInterface* fBar;
+    Level fLevel;
 };
 
 // Screen readers name the application after its main window: the desktop
@@ -203,8 +213,7 @@ ViewAccessible::ViewAccessible(QWidget* widget, BView* view)
 ViewAccessible::~ViewAccessible()
 {
     fClosing = true;
-    fItems.push_back(fAnnouncements);
-    fItems.push_back(fAnnouncement);
+    fItems.insert(fItems.end(), std::begin(fAnnouncementParts), std::end(fAnnouncementParts));
     for (QAccessibleInterface* item : fItems) {
         if (item)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
@@ -228,28 +237,20 @@ const std::string& ViewAccessible::LastAnnouncement() const
     return static_cast<const ViewWidget*>(widget())->Announcement();
 }
 
-QAccessibleInterface* ViewAccessible::Announcements() const
+QAccessibleInterface* ViewAccessible::AnnouncementPart(int level) const
 {
-    if (!fAnnouncements) {
-        fAnnouncements = new AnnouncementAccessible(this, nullptr);
-        QAccessible::registerAccessibleInterface(fAnnouncements);
+    QAccessibleInterface*& part = fAnnouncementParts[level];
+    if (!part) {
+        part = new AnnouncementAccessible(this, AnnouncementAccessible::Level(level));
+        QAccessible::registerAccessibleInterface(part);
     }
-    return fAnnouncements;
-}
-
-QAccessibleInterface* ViewAccessible::Announcement() const
-{
-    if (!fAnnouncement) {
-        fAnnouncement = new AnnouncementAccessible(this, Announcements());
-        QAccessible::registerAccessibleInterface(fAnnouncement);
-    }
-    return fAnnouncement;
+    return part;
 }
 
 QAccessibleInterface* ViewAccessible::Item(int index) const
 {
     if (index == fView->CountAccessibleItems())
-        return Announcements();
+        return AnnouncementPart(0);
     if (index < 0 || index >= fView->CountAccessibleItems())
         return nullptr;
     if (size_t(index) >= fItems.size())
@@ -284,7 +285,7 @@ QAccessibleInterface* ViewAccessible::child(int index) const
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (child && child == fAnnouncements)
+    if (child && child == fAnnouncementParts[0])
         return fView->CountAccessibleItems();
     for (size_t i = 0; i < fItems.size(); i++) {
         if (fItems[i] == child)

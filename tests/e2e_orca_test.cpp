@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "e2e_fixture.h"
 #include "reader_session.h"
@@ -127,12 +129,18 @@ protected:
     {
         orca.KeepLogs(ARTIFACTS_DIR); // to read through, passed or failed
         EndToEnd::TearDown();
-        if (latencies.empty())
+        Report("From a key to Orca's answer", latencies);
+        Report("From a key to the braille line", brailleLatencies);
+    }
+
+    static void Report(const char* what, std::vector<double> times)
+    {
+        if (times.empty())
             return;
-        std::sort(latencies.begin(), latencies.end());
-        std::cout << "From a key to Orca's answer, over " << latencies.size() << " keys: median "
-                  << int(latencies[latencies.size() / 2] * 1000) << " ms, worst "
-                  << int(latencies.back() * 1000) << " ms\n";
+        std::sort(times.begin(), times.end());
+        std::cout << what << ", over " << times.size() << " keys: median "
+                  << int(times[times.size() / 2] * 1000) << " ms, worst "
+                  << int(times.back() * 1000) << " ms\n";
     }
 
     // What Orca says in answer to keys (none at the start), less its echo of
@@ -175,7 +183,76 @@ protected:
                 latencies.push_back(heard[i].time - pressed);
             answer.push_back(AsSentence(heard[i].text));
         }
+        ToBeShown(answer, keys.empty() ? 0 : pressed);
         return answer;
+    }
+
+    // What a braille display should show of an answer: a cell's contents and
+    // place on one line, as Orca 48 and later show a focused object's name
+    // and description; a sentence as it is, less its full stop.
+    void ToBeShown(const std::vector<std::string>& answer, double pressed)
+    {
+        const auto words = [](const std::string& said) { return said.substr(0, said.size() - 1); };
+        const bool cell = answer.size() == 2
+            && (answer[1].starts_with("your board, ")
+                || answer[1].starts_with("computer's board, "));
+        if (cell) {
+            braille.push_back({pressed, words(answer[0]) + " " + words(answer[1]), true});
+            return;
+        }
+        for (const std::string& said : answer)
+            braille.push_back({pressed, words(said), false});
+    }
+
+    // Whether every sentence heard stood on the braille line, and every cell
+    // the cursor came to where this Orca shows cells with their place, as
+    // Orca's debug log records the lines it sends to the display; and how
+    // long each took after its key.
+    void ExpectShownInBraille()
+    {
+        const std::string log = orca.DebugLog();
+        const size_t version = log.find("version ");
+        const bool showsPlaces = version != std::string::npos && std::atoi(&log[version + 8]) >= 48;
+        std::vector<std::pair<double, std::string>> lines;
+        std::istringstream records(log);
+        for (std::string record; std::getline(records, record);) {
+            const size_t at = record.find(" - BRAILLE LINE:  '");
+            int hours = 0, minutes = 0;
+            double seconds = 0;
+            if (at != std::string::npos
+                && sscanf(record.c_str(), "%d:%d:%lf", &hours, &minutes, &seconds) == 3)
+                lines.push_back({hours * 3600 + minutes * 60 + seconds,
+                    record.substr(at + 19, record.size() - at - 20)});
+        }
+        int cells = 0, sentences = 0;
+        for (const Shown& wanted : braille) {
+            if (wanted.cell && !showsPlaces)
+                continue;
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& line) {
+                return line.first >= ClockTime(wanted.pressed) - 0.001
+                    && line.second.find(wanted.text) != std::string::npos;
+            });
+            EXPECT_TRUE(line != lines.end()) << "not on the braille line: " << wanted.text;
+            if (line == lines.end())
+                continue;
+            (wanted.cell ? cells : sentences)++;
+            if (wanted.pressed > 0)
+                brailleLatencies.push_back(line->first - ClockTime(wanted.pressed));
+        }
+        std::cout << "On the braille line: " << sentences << " sentences and " << cells
+                  << " cells, of " << braille.size() << " things heard\n";
+    }
+
+    // Seconds since the epoch as seconds since midnight, as Orca's log has
+    // its times; 0 stays 0, for what came before any key.
+    static double ClockTime(double epoch)
+    {
+        if (epoch == 0)
+            return 0;
+        const time_t whole = time_t(epoch);
+        tm local {};
+        localtime_r(&whole, &local);
+        return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + (epoch - double(whole));
     }
 
     // Moves the cursor one step and returns what Orca reads of the cell it
@@ -222,7 +299,13 @@ protected:
     size_t started = 0; // what Orca had said before the game started
     Place cursor;
     std::set<Place> taken;
-    std::vector<double> latencies;
+    std::vector<double> latencies, brailleLatencies;
+    struct Shown {
+        double pressed; // 0 for what came without a key
+        std::string text;
+        bool cell;
+    };
+    std::vector<Shown> braille;
 };
 
 // Each answer is one group of utterances, each said once.
@@ -330,6 +413,8 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
         EXPECT_EQ(log.find(failure), std::string::npos) << failure;
     Key("ctrl+q");
     ExpectCleanExit();
+    orca.Stop();
+    ExpectShownInBraille();
 }
 
 } // namespace

@@ -125,11 +125,17 @@ Orca::Orca(const harness::Environment& display)
         30s);
 }
 
-// Orca goes first: one whose bus has gone may never end.
-Orca::~Orca()
+// Orca 51 keeps its debug log in a buffer until it ends.
+void Orca::Stop()
 {
     if (fOrca)
         fOrca->Stop(5s);
+}
+
+// Orca goes first: one whose bus has gone may never end.
+Orca::~Orca()
+{
+    Stop();
     fSpeech.reset();
     fBus.reset();
     if (!fHome.empty())

@@ -69,6 +69,8 @@ public:
         double time; // seconds since the epoch
         std::string text;
     };
+    // Ends Orca, which then writes out all its debug log.
+    void Stop();
     // Everything Orca has sent to speech so far.
     std::vector<Utterance> Heard() const;
     // Orca's debug output so far, and what it wrote to standard error.

@@ -4,7 +4,7 @@
 Reads commands on standard input, one per line, and answers each with one line
 of JSON on standard output:
   read    the game's board: every item's role, name, description, whether it
-          has the focus and its children's names, the menus that show, and
+          has the focus and its children's words, the menus that show, and
           the events heard since
           the last read: focus moves and changed names and descriptions, each
           as [type, name of the item, detail, the item's index]
@@ -63,6 +63,11 @@ def showing_menus(app):
     return names
 
 
+def text_of(node):
+    """What a reader shows of an object: its name, or its children's words."""
+    return node.name or " ".join(text_of(child) for child in node)
+
+
 def read():
     global heard
     answer = {"app": None, "items": [], "menus": [], "heard": heard}
@@ -77,7 +82,7 @@ def read():
             for item in board:
                 answer["items"].append([item.getRoleName(), item.name, item.description,
                                         item.getState().contains(pyatspi.STATE_FOCUSED),
-                                        [child.name for child in item]])
+                                        [text_of(child) for child in item]])
         answer["menus"] = showing_menus(app)
     return answer
 

@@ -28,7 +28,7 @@ void TellChanged(QAccessibleInterface* object, QAccessible::Event change);
 void TellFocusGone(QAccessibleInterface* object);
 
 // Tells readers a sentence, which they speak at once, whatever has the
-// focus; the note, a notification, keeps it as its name.
+// focus; the note, a notification, keeps it as the name of its one child.
 void Announce(QAccessibleInterface* note, const QString& sentence);
 
 } // namespace readers

@@ -26,9 +26,9 @@ public:
     bool Closing() const { return fClosing; }
     // The interface of one item, made when first asked for.
     QAccessibleInterface* Item(int index) const;
-    // The status bar of announcements, and the notification in it.
-    QAccessibleInterface* Announcements() const;
-    QAccessibleInterface* Announcement() const;
+    // The status bar of announcements (0), the notification in it (1) and
+    // the words of the last announcement in that (2).
+    QAccessibleInterface* AnnouncementPart(int level) const;
     const std::string& LastAnnouncement() const;
     // Notes what a reader has just read of an item.
     void ItemRead(int index, const accessible_item& item) const;
@@ -46,7 +46,6 @@ public:
 private:
     BView* fView;
     mutable std::vector<QAccessibleInterface*> fItems;
-    mutable QAccessibleInterface* fAnnouncements = nullptr;
-    mutable QAccessibleInterface* fAnnouncement = nullptr;
+    mutable QAccessibleInterface* fAnnouncementParts[3] = {};
     bool fClosing = false;
 };
