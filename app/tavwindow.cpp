@@ -7,6 +7,7 @@
 #include <MenuItem.h>
 #include <Message.h>
 
+#include "colors.h"
 #include "commands.h"
 #include "tavview.h"
 
@@ -19,7 +20,7 @@ tavwindow::tavwindow(BRect frame)
     AddChild(boardView, nullptr);
     BuildMenuBar(kMenuBarFrame);
     boardView->AddChild(menuBar, nullptr);
-    boardView->SetViewColor(kViewColor);
+    boardView->SetViewColor(ToRgb(kViewColor));
     // Keys play on the board from the start.
     boardView->MakeFocus(true);
     Unlock();

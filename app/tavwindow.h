@@ -1,18 +1,19 @@
 #pragma once
 
-#include <GraphicsDefs.h>
 #include <Window.h>
+
+#include "layout.h"
 
 class BMenu;
 class BMenuBar;
 class tavview;
 
-// Where the window first stands on the screen; the board view fills its
-// content area, and the menu bar lies over the view's top rows.
-inline constexpr BRect kWindowFrame(100, 100, 680, 440);
-inline constexpr BRect kMenuBarFrame(0, 0, 580, 19);
-// What shows of the view before it first draws.
-inline constexpr rgb_color kViewColor = {100, 100, 100, 255};
+// The window first stands 100 pixels in from the screen's top left corner,
+// its content area as large as the board view that fills it; the menu bar
+// lies over the view's top rows.
+inline constexpr BRect kWindowFrame(
+    100, 100, float(100 + kViewBounds.right), float(100 + kViewBounds.bottom));
+inline constexpr BRect kMenuBarFrame(0, 0, float(kViewBounds.right), 19);
 
 // The game's one window: the board view over the whole content area, with
 // the menu bar inside the view along its top.

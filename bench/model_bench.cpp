@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "tavgame.h"
+#include "game_record.h"
 
 namespace {
 
@@ -17,9 +17,7 @@ tavgame GameAfter(int turns)
     tavgame game;
     game.NewGame();
     for (int16_t turn = 0; turn < turns; turn++) {
-        game.placementState = 1;
-        game.previewCell = turn;
-        game.PlaceTile(turn);
+        PlaceByPreview(game, turn);
     }
     return game;
 }
@@ -66,9 +64,7 @@ void BM_WholeGame(benchmark::State& state)
             do {
                 cell = int16_t(player() % kCellCount);
             } while (game.playerBoard[cell] != 0);
-            game.placementState = 1;
-            game.previewCell = cell;
-            game.PlaceTile(cell);
+            PlaceByPreview(game, cell);
         }
         benchmark::DoNotOptimize(game.computerScore);
     }

@@ -11,13 +11,14 @@
 #include <InterfaceDefs.h>
 #include <Window.h>
 
+#include "game_record.h"
 #include "tavview.h"
 
 namespace {
 
 struct MidGame {
-    BWindow* window = new BWindow(kViewBounds, "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
-    tavview* view = new tavview(kViewBounds, "myView");
+    BWindow* window = new BWindow(ToBRect(kViewBounds), "bench", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    tavview* view = new tavview(ToBRect(kViewBounds), "myView");
 
     MidGame()
     {
@@ -25,9 +26,7 @@ struct MidGame {
         std::srand(5);
         view->NewGame();
         for (int16 turn = 0; turn < 9; turn++) {
-            view->placementState = 1;
-            view->previewCell = int16(2 * turn);
-            view->PlaceTile(int16(2 * turn));
+            PlaceByPreview(*view, int16(2 * turn));
         }
         view->Draw(BRect());
     }
@@ -48,7 +47,7 @@ void BM_ConfirmingClick(benchmark::State& state)
 {
     MidGame game;
     const CellPoint free = CellCenter(Board::Player, 1);
-    game.view->placementState = 1;
+    game.view->placementState = tavgame::kPreviewing;
     game.view->previewCell = 1;
     const tavgame saved = *game.view;
     for (auto _ : state) {

@@ -7,28 +7,6 @@
 
 namespace {
 
-struct LineTally {
-    int empty = 0; // cells of the line without a tile
-    int shown = 0; // the number of the first tile on it, 0 if it has none
-    bool agree = true;
-};
-
-LineTally TallyLine(const int16_t* board, int line)
-{
-    LineTally tally;
-    const uint16_t d = kLineDirection[line];
-    for (int k = 0; k < kLineLength[line]; k++) {
-        const int n = kTileNumbers[board[kLineCells[line][k]]][d];
-        if (n == 0)
-            tally.empty++;
-        else if (tally.shown == 0)
-            tally.shown = n;
-        else if (n != tally.shown)
-            tally.agree = false;
-    }
-    return tally;
-}
-
 // The same line after a tile showing n goes onto one of its empty cells.
 LineTally WithTile(LineTally tally, int n)
 {
@@ -40,39 +18,40 @@ LineTally WithTile(LineTally tally, int n)
     return tally;
 }
 
-struct Evaluation {
-    int32_t rating = 0; // free-cell weights and the two line terms
-    int numberCount[10] = {};
-    // needed[0] counts the cells of wholly empty lines; needed[n] the empty
+// What a board's rating is made of, counted over its cells and lines.
+struct BoardCounts {
+    int32_t cellsAndLines = 0; // free-cell weights and what the lines are worth so far
+    int shown[10] = {};        // how many numbers on the board, the tile tried among them, are n
+    // openCells[0]: the cells of wholly empty lines; openCells[n]: the empty
     // cells of lines whose tiles all show n.
-    int needed[10] = {};
+    int openCells[10] = {};
 };
 
 // Adds (sign +1) or takes back (sign -1) what one line contributes.
-void CountLine(Evaluation& eval, const LineTally& tally, int len, int sign)
+void CountLine(BoardCounts& counts, const LineTally& tally, int len, int sign)
 {
     if (tally.empty == len) {
-        eval.needed[0] += sign * len;
+        counts.openCells[0] += sign * len;
         return;
     }
     if (!tally.agree)
         return;
-    eval.needed[tally.shown] += sign * tally.empty;
+    counts.openCells[tally.shown] += sign * tally.empty;
     int32_t worth = 24 * (len - tally.empty) * tally.shown;
     if (tally.empty == 0)
         worth += 2 * len * tally.shown;
-    eval.rating += sign * worth;
+    counts.cellsAndLines += sign * worth;
 }
 
 // Every number is shown by 9 tiles; a number whose open lines want more cells
 // than there are tiles left to fill them is a lost cause.
-int32_t Finish(const Evaluation& eval)
+int32_t RatingOf(const BoardCounts& counts)
 {
-    int32_t rating = eval.rating + 20 * eval.needed[0];
+    int32_t rating = counts.cellsAndLines + 20 * counts.openCells[0];
     for (int n = 1; n <= 9; n++) {
-        const int left = 9 - eval.numberCount[n];
-        if (eval.needed[n] < left)
-            rating += n * (2 - eval.needed[n] - eval.numberCount[n]);
+        const int left = 9 - counts.shown[n];
+        if (counts.openCells[n] < left)
+            rating += n * (2 - counts.openCells[n] - counts.shown[n]);
         else
             rating -= 21 * n;
     }
@@ -87,34 +66,34 @@ public:
     {
         for (int c = 0; c < kCellCount; c++) {
             if (board[c] == 0)
-                fBase.rating += kCellWeight[c];
+                fBase.cellsAndLines += kCellWeight[c];
             for (int d = 0; d < 3; d++)
-                fBase.numberCount[kTileNumbers[board[c]][d]]++;
+                fBase.shown[kTileNumbers[board[c]][d]]++;
         }
         for (int d = 0; d < 3; d++)
-            fBase.numberCount[kTileNumbers[tile][d]]++;
+            fBase.shown[kTileNumbers[tile][d]]++;
         for (int line = 0; line < kLineCount; line++) {
-            fTally[line] = TallyLine(board, line);
+            fTally[line] = tavgame::TallyLine(board, line);
             CountLine(fBase, fTally[line], kLineLength[line], +1);
         }
     }
 
     int32_t Rate(int cell) const
     {
-        Evaluation eval = fBase;
-        eval.rating -= kCellWeight[cell];
+        BoardCounts counts = fBase;
+        counts.cellsAndLines -= kCellWeight[cell];
         for (int d = 0; d < 3; d++) {
             const int line = kLinesOfCell[cell][d];
             const int len = kLineLength[line];
-            CountLine(eval, fTally[line], len, -1);
-            CountLine(eval, WithTile(fTally[line], kTileNumbers[fTile][d]), len, +1);
+            CountLine(counts, fTally[line], len, -1);
+            CountLine(counts, WithTile(fTally[line], kTileNumbers[fTile][d]), len, +1);
         }
-        return Finish(eval);
+        return RatingOf(counts);
     }
 
 private:
     int16_t fTile;
-    Evaluation fBase;
+    BoardCounts fBase;
     LineTally fTally[kLineCount];
 };
 

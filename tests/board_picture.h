@@ -9,13 +9,21 @@
 #include <QImage>
 #include <QPoint>
 
+#include "colors.h"
 #include "geometry.h"
 #include "ink.h"
 #include "tavwindow.h"
 
-inline const QColor kBackground(200, 200, 200);
-inline const QColor kEmptyGround(100, 100, 100);
-inline const QColor kPlacedGround(0, 0, 0);
+// The colours of the view's table, as pixels show them.
+inline QColor ToQColor(const ColorEntry& entry)
+{
+    return QColor(entry.red, entry.green, entry.blue);
+}
+
+inline const QColor kBackground = ToQColor(kBackgroundColor);
+inline const QColor kEmptyGround = ToQColor(kEmptyCellColor);
+inline const QColor kPlacedGround = ToQColor(kPlacedTileColor);
+inline const QColor kOutline = ToQColor(kNumberColor[0]);
 
 class BoardPicture {
 public:
@@ -30,7 +38,7 @@ public:
     // from edge to edge; Found() is false where there is none.
     static BoardPicture Find(const QImage& image)
     {
-        const int width = int(kViewBounds.Width()) + 1;
+        const int width = kViewBounds.right + 1;
         for (int y = 0; y < image.height(); y++) {
             int run = 0;
             for (int x = 0; x < image.width(); x++) {

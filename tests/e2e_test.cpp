@@ -63,7 +63,7 @@ TEST_F(EndToEnd, CtrlNStartsANewGameMidGame)
 // cursor, so by then the game has handled the click too.
 TEST_F(EndToEnd, TheAboutBoxBlocksTheBoardUntilDismissed)
 {
-    const QRect view(origin, QSize(int(kViewBounds.Width()) + 1, int(kViewBounds.Height()) + 1));
+    const QRect view(origin, QSize(kViewBounds.right + 1, kViewBounds.bottom + 1));
     for (int round = 0; round < 2; round++) {
         SCOPED_TRACE("round " + std::to_string(round));
         const QImage before = Shot().Image().copy(view);

@@ -6,14 +6,12 @@
 namespace {
 
 std::deque<int> gQueue;
-int gCalls = 0;
 unsigned gState = 1;
 
 } // namespace
 
 extern "C" int rand() noexcept
 {
-    gCalls++;
     if (!gQueue.empty()) {
         const int result = gQueue.front();
         gQueue.pop_front();
@@ -39,13 +37,7 @@ void Push(int result)
 void Reset(unsigned seed)
 {
     gQueue.clear();
-    gCalls = 0;
     gState = seed;
-}
-
-int Calls()
-{
-    return gCalls;
 }
 
 } // namespace fakerand

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 // The test executables replace the C library's rand() at link time, so a test
-// can dictate the tiles that are dealt and count the calls the game makes.
+// can dictate the tiles that are dealt.
 namespace fakerand {
 
 // Queues results for the next rand() calls; once they are used up, rand()
@@ -11,6 +11,5 @@ namespace fakerand {
 void Queue(std::initializer_list<int> results);
 void Push(int result);
 void Reset(unsigned seed = 1);
-int Calls();
 
 } // namespace fakerand

@@ -102,7 +102,7 @@ public:
         return fImage.pixelColor(int((x + 0.5) * s), int((y + 0.5) * s));
     }
 
-    bool Is(int x, int y, int r, int g, int b) const { return At(x, y) == QColor(r, g, b); }
+    bool Is(int x, int y, const QColor& colour) const { return At(x, y) == colour; }
 
     // True when view pixel (x, y) differs from the colour (r, g, b) anywhere
     // on the device.

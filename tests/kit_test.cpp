@@ -125,8 +125,8 @@ TEST(KitGeometry, RectanglesIncludeBothEdges)
     canvas.view->SetHighColor(kBlack);
     canvas.view->FillRect(BRect(10, 20, 30, 40));
     const Pixels pixels(canvas.view);
-    EXPECT_TRUE(pixels.Is(10, 20, 0, 0, 0));
-    EXPECT_TRUE(pixels.Is(30, 40, 0, 0, 0));
+    EXPECT_TRUE(pixels.Is(10, 20, Qt::black));
+    EXPECT_TRUE(pixels.Is(30, 40, Qt::black));
     EXPECT_FALSE(pixels.Touched(9, 30, Qt::white));
     EXPECT_FALSE(pixels.Touched(31, 30, Qt::white));
     EXPECT_FALSE(pixels.Touched(20, 19, Qt::white));
@@ -165,9 +165,9 @@ TEST(KitDrawing, StateStaysInForceUntilSetAgain)
     const BPoint triangle[3] = {BPoint(60, 10), BPoint(90, 10), BPoint(75, 40)};
     view->FillPolygon(triangle, 3);
     const Pixels pixels(view);
-    EXPECT_TRUE(pixels.Is(2, 2, 255, 0, 0));
-    EXPECT_TRUE(pixels.Is(30, 21, 255, 0, 0)); // still three pixels wide
-    EXPECT_TRUE(pixels.Is(75, 20, 255, 0, 0));
+    EXPECT_TRUE(pixels.Is(2, 2, Qt::red));
+    EXPECT_TRUE(pixels.Is(30, 21, Qt::red)); // still three pixels wide
+    EXPECT_TRUE(pixels.Is(75, 20, Qt::red));
 }
 
 TEST(KitDrawing, FillsAndStrokesLookTheSameInBothModes)

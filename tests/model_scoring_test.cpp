@@ -33,28 +33,33 @@ TEST(Scoring, EmptyBoardsScoreNothingAndOldScoresAreIgnored)
     EXPECT_EQ(game.computerScore, 0);
 }
 
-TEST(Scoring, CompleteMatchingLinesScoreNumberTimesLength)
+TEST(Scoring, LinesScoreTheirNumberTimesTheirLengthWhenWholeAndAlike)
 {
-    // Tiles 7, 8, 9, 16, 17 all show 9 vertically; 19, 20, 21 show 7 rising.
-    EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {9, 9}, {10, 16}, {11, 17}}), 45);
-    EXPECT_EQ(PlayerScoreOf({{0, 19}, {3, 20}, {7, 21}}), 21);
-    // Line 3, 8, 13, 17 in the falling direction, all showing 4.
-    EXPECT_EQ(PlayerScoreOf({{3, 2}, {8, 5}, {13, 11}, {17, 14}}), 16);
-}
-
-TEST(Scoring, ALineWithAnEmptyCellScoresNothing)
-{
-    EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {10, 16}, {11, 17}}), 0);
-    EXPECT_EQ(PlayerScoreOf({{8, 8}, {9, 9}, {10, 16}, {11, 17}}), 0);
-    EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {9, 9}, {10, 16}}), 0);
-}
-
-TEST(Scoring, AMismatchAnywhereSpoilsTheWholeLine)
-{
-    // Tile 13 shows 5 vertically; the cells after it show 9 like the first one.
-    EXPECT_EQ(PlayerScoreOf({{7, 13}, {8, 8}, {9, 9}, {10, 16}, {11, 17}}), 0);
-    EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {9, 13}, {10, 16}, {11, 17}}), 0);
-    EXPECT_EQ(PlayerScoreOf({{7, 7}, {8, 8}, {9, 9}, {10, 16}, {11, 13}}), 0);
+    const struct {
+        const char* why;
+        std::initializer_list<Placement> tiles;
+        int score;
+    } boards[] = {
+        // Tiles 7, 8, 9, 16, 17 all show 9 vertically; 19, 20, 21 show 7 rising.
+        {"a column of 9s", {{7, 7}, {8, 8}, {9, 9}, {10, 16}, {11, 17}}, 45},
+        {"a rising line of 7s", {{0, 19}, {3, 20}, {7, 21}}, 21},
+        // Line 3, 8, 13, 17 in the falling direction, all showing 4.
+        {"a falling line of 4s", {{3, 2}, {8, 5}, {13, 11}, {17, 14}}, 16},
+        {"the column short of its middle", {{7, 7}, {8, 8}, {10, 16}, {11, 17}}, 0},
+        {"the column short of its top", {{8, 8}, {9, 9}, {10, 16}, {11, 17}}, 0},
+        {"the column short of its foot", {{7, 7}, {8, 8}, {9, 9}, {10, 16}}, 0},
+        // Tile 13 shows 5 vertically, among 9s.
+        {"a 5 atop the 9s", {{7, 13}, {8, 8}, {9, 9}, {10, 16}, {11, 17}}, 0},
+        {"a 5 amid the 9s", {{7, 7}, {8, 8}, {9, 13}, {10, 16}, {11, 17}}, 0},
+        {"a 5 below the 9s", {{7, 7}, {8, 8}, {9, 9}, {10, 16}, {11, 13}}, 0},
+        // Cell 9 holds tile 27 (7, 9, 8) and completes three lines through the centre.
+        {"three lines through one cell",
+            {{9, 27}, {2, 19}, {5, 20}, {13, 22}, {16, 23}, {7, 7}, {8, 8}, {10, 16}, {11, 17},
+                {0, 3}, {4, 6}, {14, 12}, {18, 15}},
+            35 + 45 + 40},
+    };
+    for (const auto& board : boards)
+        EXPECT_EQ(PlayerScoreOf(board.tiles), board.score) << board.why;
 }
 
 // The centre column (line 7) as its tiles come: open, open for 9, broken by
@@ -76,14 +81,6 @@ TEST(Scoring, WhatALineCanStillScore)
     EXPECT_EQ(outlook().worth, 45);
     EXPECT_EQ(tavgame::LineThrough(9, 0), 2);
     EXPECT_EQ(tavgame::LineThrough(9, 2), 12);
-}
-
-TEST(Scoring, OneCellCountsForALineInEachDirection)
-{
-    // Cell 9 holds tile 27 (7, 9, 8) and completes three lines through the centre.
-    EXPECT_EQ(PlayerScoreOf({{9, 27}, {2, 19}, {5, 20}, {13, 22}, {16, 23}, {7, 7}, {8, 8},
-                  {10, 16}, {11, 17}, {0, 3}, {4, 6}, {14, 12}, {18, 15}}),
-        35 + 45 + 40);
 }
 
 TEST(Scoring, EachBoardIsScoredOnItsOwn)

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fakerand.h"
-#include "record_check.h"
+#include "game_record.h"
 #include "seed.h"
 #include "tavgame.h"
 
@@ -41,14 +41,7 @@ int16_t RandomFreeCell(const tavgame& game, std::mt19937& player)
     return cell;
 }
 
-void Confirm(tavgame& game, int16_t cell)
-{
-    game.placementState = 1;
-    game.previewCell = cell;
-    game.PlaceTile(cell);
-}
-
-TEST(TurnFlow, NewGameClearsTheBoardsWithOneRandCallAndKeepsTheScores)
+TEST(TurnFlow, NewGameClearsTheBoardsDealsATileAndKeepsTheScores)
 {
     tavgame game;
     for (int c = 0; c < kCellCount; c++) {
@@ -56,17 +49,16 @@ TEST(TurnFlow, NewGameClearsTheBoardsWithOneRandCallAndKeepsTheScores)
         game.computerBoard[c] = int16_t(19 - c);
     }
     game.tilesPlaced = 19;
-    game.placementState = 1;
+    game.placementState = tavgame::kPreviewing;
     game.playerScore = 40;
     game.computerScore = 55;
     fakerand::Reset();
-    fakerand::Queue({26 + 27 * 100}); // tile 27
+    fakerand::Queue({26 + 27 * 100, 3}); // tile 27, then tile 4
     game.NewGame();
 
-    EXPECT_EQ(fakerand::Calls(), 1);
     EXPECT_EQ(TileCount(game.playerBoard) + TileCount(game.computerBoard), 0);
     EXPECT_EQ(game.tilesPlaced, 0);
-    EXPECT_EQ(game.placementState, 0);
+    EXPECT_FALSE(game.IsPreviewing());
     EXPECT_EQ(game.currentTile, 27);
     EXPECT_EQ(game.computerCell, 1);
     EXPECT_EQ(game.playerScore, 40);
@@ -74,21 +66,27 @@ TEST(TurnFlow, NewGameClearsTheBoardsWithOneRandCallAndKeepsTheScores)
     game.ComputeScores();
     EXPECT_EQ(game.playerScore, 0);
     EXPECT_EQ(game.computerScore, 0);
+    // The first deal took one number; the next deal takes the next.
+    PlaceByPreview(game, 9);
+    EXPECT_EQ(game.currentTile, 4);
 }
 
-TEST(TurnFlow, TheDealSkipsUsedTilesWithOneRandCallPerAttempt)
+// Each draw deals the tile it names, 1 to 27 by the number modulo 27, and
+// the deal draws again until it names a tile on neither board.
+TEST(TurnFlow, TheDealDrawsUntilATileIsFree)
 {
     fakerand::Reset();
-    fakerand::Queue({27}); // 27 mod 27 gives tile 1, like 0 does
+    fakerand::Queue({27}); // 27 mod 27 names tile 1, as 0 does
     tavgame game;
     game.NewGame();
     ASSERT_EQ(game.currentTile, 1);
-    fakerand::Queue({0, 27, 54 * 1000, 1});
-    Confirm(game, 9);
-    EXPECT_EQ(fakerand::Calls(), 5);
+    fakerand::Queue({0, 27, 54 * 1000, 1, 0, 2}); // three times tile 1, then 2; then 1 and 3
+    PlaceByPreview(game, 9);
     EXPECT_EQ(game.currentTile, 2);
     EXPECT_EQ(game.tilesPlaced, 1);
-    EXPECT_EQ(game.placementState, 0);
+    EXPECT_FALSE(game.IsPreviewing());
+    PlaceByPreview(game, 10);
+    EXPECT_EQ(game.currentTile, 3);
 }
 
 TEST(TurnFlow, PlaceTileGoesToTheComputersEarlierChoice)
@@ -98,9 +96,7 @@ TEST(TurnFlow, PlaceTileGoesToTheComputersEarlierChoice)
     tavgame game;
     game.NewGame();
     ASSERT_EQ(game.computerCell, 6);
-    game.placementState = 1;
-    game.previewCell = 9;
-    EXPECT_EQ(game.PlaceTile(9), 6);
+    EXPECT_EQ(PlaceByPreview(game, 9), 6);
     EXPECT_EQ(game.playerBoard[9], 1);
     EXPECT_EQ(game.computerBoard[6], 1);
     EXPECT_EQ(game.currentTile, 4);
@@ -117,12 +113,12 @@ TEST(TurnFlow, TheNineteenthTurnEndsTheGame)
     for (int16_t turn = 0; turn < kCellCount; turn++) {
         dealt.push_back(game.currentTile);
         EXPECT_FALSE(game.IsGameOver());
-        Confirm(game, turn);
+        PlaceByPreview(game, turn);
     }
     EXPECT_TRUE(game.IsGameOver());
     EXPECT_EQ(game.tilesPlaced, 19);
     EXPECT_EQ(game.computerCell, 0);
-    EXPECT_EQ(game.placementState, 0);
+    EXPECT_FALSE(game.IsPreviewing());
     EXPECT_EQ(TileCount(game.playerBoard), 19);
     EXPECT_EQ(TileCount(game.computerBoard), 19);
     EXPECT_EQ(TilesOn(game.playerBoard), std::set<int>(dealt.begin(), dealt.end()));
@@ -150,7 +146,7 @@ TEST(TurnFlow, InvariantsHoldThroughManyRandomGames)
         game.NewGame();
         EXPECT_EQ(WhatIsBroken(game), "") << "new game " << deal;
         while (!game.IsGameOver()) {
-            Confirm(game, RandomFreeCell(game, player));
+            PlaceByPreview(game, RandomFreeCell(game, player));
             EXPECT_EQ(WhatIsBroken(game), "") << "deal " << deal;
         }
         if (HasFailure())
@@ -171,7 +167,7 @@ TEST(TurnFlow, TheComputersBoardDependsOnlyOnTheTilesDealt)
             tavgame game;
             game.NewGame();
             while (!game.IsGameOver()) {
-                Confirm(game, RandomFreeCell(game, player));
+                PlaceByPreview(game, RandomFreeCell(game, player));
                 history.emplace_back(game.computerBoard, game.computerBoard + kCellCount);
             }
         }

@@ -13,17 +13,19 @@ class InputTest : public BoardTest { };
 
 TEST_F(InputTest, TheHitRadiusIsJustOverTwentyFourPixels)
 {
-    ClickCell(Board::Player, 9, 17, 17); // d² = 578 exactly: a miss
-    ClickCell(Board::Player, 9, 25, 0);  // 625
-    EXPECT_EQ(view->placementState, 0);
-    EXPECT_TRUE(view->calls.empty());
+    EXPECT_EQ(Changes([&] {
+        ClickCell(Board::Player, 9, 17, 17); // d² = 578 exactly: a miss
+        ClickCell(Board::Player, 9, 25, 0);  // 625
+    }),
+        Places {});
+    EXPECT_FALSE(view->IsPreviewing());
     ClickCell(Board::Player, 9, 24, 0); // 576
-    EXPECT_EQ(view->placementState, 1);
+    EXPECT_TRUE(view->IsPreviewing());
     EXPECT_EQ(view->previewCell, 9);
     const CellPoint centre = CellCenter(Board::Player, 9);
     Click(centre.x - 16.9, centre.y + 16.9); // d² = 571.2, fractional clicks count
     EXPECT_EQ(view->previewCell, 9);
-    EXPECT_EQ(view->placementState, 0) << "a second click on the preview confirms it";
+    EXPECT_FALSE(view->IsPreviewing()) << "a second click on the preview confirms it";
 }
 
 TEST_F(InputTest, OccupiedCellsAndTheComputersBoardIgnoreClicks)
@@ -31,79 +33,68 @@ TEST_F(InputTest, OccupiedCellsAndTheComputersBoardIgnoreClicks)
     PlayTurn();
     const int taken = 0;
     ASSERT_NE(view->playerBoard[taken], 0);
-    view->calls.clear();
-    ClickCell(Board::Player, taken);
-    for (int cell = 0; cell < kCellCount; cell++)
-        ClickCell(Board::Computer, cell);
-    Click(kOfferSpot.x, kOfferSpot.y);
-    EXPECT_EQ(view->placementState, 0);
-    EXPECT_TRUE(view->calls.empty());
+    EXPECT_EQ(Changes([&] {
+        ClickCell(Board::Player, taken);
+        for (int cell = 0; cell < kCellCount; cell++)
+            ClickCell(Board::Computer, cell);
+        Click(kOfferSpot.x, kOfferSpot.y);
+    }),
+        Places {});
+    EXPECT_FALSE(view->IsPreviewing());
 }
 
-TEST_F(InputTest, PreviewMoveAndConfirmPaintOnlyWhatChanges)
+// Each click changes only the cells it previews, leaves or places on and
+// what stands between the boards, and leaves what a full Draw paints.
+TEST_F(InputTest, PreviewMoveAndConfirmChangeOnlyTheirCells)
 {
     const int tile = view->currentTile;
     const int computerCell = view->computerCell;
-    ClickCell(Board::Player, 4);
-    EXPECT_EQ(
-        view->calls, std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 4), tile, false)});
+    EXPECT_EQ(Changes([&] { ClickCell(Board::Player, 4); }), (Places {"middle", "your 4"}));
     {
         const Pixels p(view);
-        EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
+        EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, kBackground))
             << "the offer spot is erased";
-        EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y - kHexHalfHeight, 200, 200, 200));
-        EXPECT_TRUE(p.Is(260, 270, 150, 150, 150)) << "a neighbour's outline stays";
+        EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y - kHexHalfHeight, kBackground));
+        EXPECT_TRUE(p.Is(260, 270, kOutline)) << "a neighbour's outline stays";
     }
-
-    view->calls.clear();
-    ClickCell(Board::Player, 13);
-    EXPECT_EQ(view->calls,
-        (std::vector<PaintCall> {TileCall(CellCenter(Board::Player, 4), 0, false),
-            TileCall(CellCenter(Board::Player, 13), tile, false)}));
+    EXPECT_EQ(Changes([&] { ClickCell(Board::Player, 13); }), (Places {"your 4", "your 13"}));
     EXPECT_EQ(view->previewCell, 13);
-    EXPECT_EQ(view->placementState, 1);
+    EXPECT_TRUE(view->IsPreviewing());
 
     // While previewing, clicks between cells, on the computer's board or on a
-    // taken cell change and paint nothing.
-    view->calls.clear();
+    // taken cell change nothing.
     const CellPoint below = CellCenter(Board::Player, 8);
-    Click(below.x, below.y + kHexHalfHeight); // on the edge between cells 8 and 9
-    ClickCell(Board::Computer, 13);
-    EXPECT_TRUE(view->calls.empty());
+    EXPECT_EQ(Changes([&] {
+        Click(below.x, below.y + kHexHalfHeight); // on the edge between cells 8 and 9
+        ClickCell(Board::Computer, 13);
+    }),
+        Places {});
     EXPECT_EQ(view->previewCell, 13);
 
-    ClickCell(Board::Player, 13);
+    const Places placed = Changes([&] { ClickCell(Board::Player, 13); });
     EXPECT_EQ(view->playerBoard[13], tile);
     EXPECT_EQ(view->computerBoard[computerCell], tile);
-    const std::vector<PaintCall> expected = {
-        TileCall(CellCenter(Board::Player, 13), tile, true),
-        ScoreCall(kPlayerScoreSpot, view->playerScore, false),
-        TileCall(CellCenter(Board::Computer, computerCell), tile, true),
-        ScoreCall(kComputerScoreSpot, view->computerScore, true),
-        TileCall(kOfferSpot, view->currentTile, true),
-    };
-    EXPECT_EQ(view->calls, expected);
+    EXPECT_EQ(placed, (Places {"middle", "your 13", "their " + std::to_string(computerCell)}));
 }
 
 TEST_F(InputTest, TheLastTurnShowsTheResultAndThenClicksAreIgnored)
 {
     for (int turn = 0; turn < 18; turn++)
         PlayTurn();
-    view->calls.clear();
     const int last = FirstFreeCell();
     ClickCell(Board::Player, last);
-    ClickCell(Board::Player, last);
+    Changes([&] { ClickCell(Board::Player, last); });
     EXPECT_TRUE(view->IsGameOver());
-    ASSERT_EQ(view->calls.size(), 5u) << "preview, cell, score, cell, score";
-    EXPECT_EQ(view->calls[4].kind, PaintCall::Score) << "no tile on offer after the last turn";
-    EXPECT_FALSE(FindInk(Pixels(view), 200, 305, 380, 336).Empty()) << "the result message";
+    const Pixels p(view);
+    EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y - kHexHalfHeight + 4, kBackground))
+        << "no tile on offer after the last turn";
+    EXPECT_FALSE(FindInk(p, 200, 305, 380, 336).Empty()) << "the result message";
 
-    view->calls.clear();
-    const QImage before = Pixels(view).Image();
-    for (int cell = 0; cell < kCellCount; cell++)
-        ClickCell(Board::Player, cell);
-    EXPECT_TRUE(view->calls.empty());
-    EXPECT_EQ(Pixels(view).Image(), before);
+    EXPECT_EQ(Changes([&] {
+        for (int cell = 0; cell < kCellCount; cell++)
+            ClickCell(Board::Player, cell);
+    }),
+        Places {});
 }
 
 class CommandTest : public testing::Test {
@@ -139,11 +130,11 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
 {
     for (int cell : {7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0, 0, 1, 1, 2})
         Click(cell);
-    ASSERT_EQ(board->placementState, 1);
+    ASSERT_TRUE(board->IsPreviewing());
     board->playerScore = 77; // as if the old game had scored
     Choose("Ctrl+N");
     EXPECT_EQ(board->tilesPlaced, 0);
-    EXPECT_EQ(board->placementState, 0);
+    EXPECT_FALSE(board->IsPreviewing());
     EXPECT_EQ(board->playerScore, 0);
     EXPECT_EQ(board->computerScore, 0);
     for (int cell = 0; cell < kCellCount; cell++)
@@ -151,11 +142,11 @@ TEST_F(CommandTest, NewGameMidGameClearsBothBoardsAndTheScores)
 
     const Pixels p(board);
     const CellPoint previewed = CellCenter(Board::Player, 2);
-    EXPECT_TRUE(p.Is(previewed.x - 22, previewed.y, 100, 100, 100))
+    EXPECT_TRUE(p.Is(previewed.x - 22, previewed.y, kEmptyGround))
         << "the previewed cell is empty again";
     const CellPoint top = CellCenter(Board::Player, 7);
-    EXPECT_TRUE(p.Is(top.x - 22, top.y, 100, 100, 100));
-    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 0, 0, 0)) << "a new tile on offer";
+    EXPECT_TRUE(p.Is(top.x - 22, top.y, kEmptyGround));
+    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, kPlacedGround)) << "a new tile on offer";
     const InkBox left = FindInk(p, 0, 301, 80, 336);
     board->SetFontSize(24);
     EXPECT_LE(left.right - left.left + 1, board->StringWidth("0") + 1) << "one digit: 0";
@@ -170,7 +161,7 @@ TEST_F(CommandTest, TheEditItemsAndUnknownCodesChangeNothing)
         Choose(item);
     for (uint32 code : {uint32('zzzz'), uint32(0)})
         Send(code);
-    EXPECT_EQ(board->placementState, 1);
+    EXPECT_TRUE(board->IsPreviewing());
     EXPECT_EQ(board->previewCell, 5);
     EXPECT_EQ(board->currentTile, tile);
     EXPECT_EQ(Pixels(board).Image(), before);

@@ -186,8 +186,8 @@ std::vector<std::string> HeardTexts(tavview* view)
     std::vector<std::string> texts;
     for (int i = 0; i < board->childCount(); i++) {
         QAccessibleInterface* item = board->child(i);
-        if (item->childCount() > 0)
-            item = item->child(0); // the announcements
+        while (item->childCount() > 0)
+            item = item->child(0); // the words of the announcements
         texts.push_back(item->text(QAccessible::Name).toStdString());
         texts.push_back(item->text(QAccessible::Description).toStdString());
     }

@@ -19,18 +19,14 @@ namespace {
 // numbers, and the outline.
 void ExpectCell(const Pixels& p, CellPoint c, int tile, bool placed)
 {
-    const QColor ground = placed ? QColor(0, 0, 0) : QColor(100, 100, 100);
+    const QColor ground = placed ? kPlacedGround : kEmptyGround;
     EXPECT_EQ(p.At(c.x - 22, c.y), ground) << "ground at " << c.x << "," << c.y;
-    EXPECT_EQ(p.At(c.x - 10, c.y - 30), QColor(150, 150, 150))
-        << "outline at " << c.x << "," << c.y;
+    EXPECT_EQ(p.At(c.x - 10, c.y - 30), kOutline) << "outline at " << c.x << "," << c.y;
     if (tile == 0) {
         EXPECT_EQ(p.At(c.x, c.y), ground);
         return;
     }
-    auto stripe = [&](int d) {
-        const ColorEntry& colour = kNumberColor[kTileNumbers[tile][d]];
-        return QColor(colour.red, colour.green, colour.blue);
-    };
+    auto stripe = [&](int d) { return ToQColor(kNumberColor[kTileNumbers[tile][d]]); };
     EXPECT_EQ(p.At(c.x + 15, c.y - 9), stripe(0)) << "rising stripe";
     EXPECT_EQ(p.At(c.x, c.y + 20), stripe(1)) << "vertical stripe";
     EXPECT_EQ(p.At(c.x - 15, c.y - 9), stripe(2)) << "falling stripe";
@@ -59,9 +55,9 @@ TEST_F(PaintTest, StartOfAGameShowsEmptyBoardsTheTileOnOfferAndZeroScores)
 {
     view->Draw(BRect(0, 0, -1, -1));
     const Pixels p(view);
-    EXPECT_TRUE(p.Is(kOfferSpot.x, 100, 200, 200, 200));
-    EXPECT_TRUE(p.Is(0, int(kViewBounds.bottom) - 1, 200, 200, 200));
-    EXPECT_TRUE(p.Is(int(kViewBounds.right), int(kViewBounds.bottom), 200, 200, 200));
+    EXPECT_TRUE(p.Is(kOfferSpot.x, 100, kBackground));
+    EXPECT_TRUE(p.Is(0, int(kViewBounds.bottom) - 1, kBackground));
+    EXPECT_TRUE(p.Is(int(kViewBounds.right), int(kViewBounds.bottom), kBackground));
     for (int cell = 0; cell < kCellCount; cell++) {
         ExpectCell(p, CellCenter(Board::Player, cell), 0, false);
         ExpectCell(p, CellCenter(Board::Computer, cell), 0, false);
@@ -84,7 +80,7 @@ TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
 {
     view->playerBoard[9] = 1;
     view->computerBoard[0] = 27;
-    view->placementState = 1;
+    view->placementState = tavgame::kPreviewing;
     view->previewCell = 4;
     view->currentTile = 14;
     view->Draw(BRect());
@@ -92,9 +88,8 @@ TEST_F(PaintTest, PlacedTilesAndThePreviewShowTheirStripes)
     ExpectCell(p, CellCenter(Board::Player, 9), 1, true);
     ExpectCell(p, CellCenter(Board::Computer, 0), 27, true);
     ExpectCell(p, CellCenter(Board::Player, 4), 14, false);
-    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, 200, 200, 200))
-        << "the offer spot stays empty";
-    EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y, 200, 200, 200));
+    EXPECT_TRUE(p.Is(kOfferSpot.x - 22, kOfferSpot.y, kBackground)) << "the offer spot stays empty";
+    EXPECT_TRUE(p.Is(kOfferSpot.x, kOfferSpot.y, kBackground));
 }
 
 TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
@@ -107,12 +102,12 @@ TEST_F(PaintTest, NumbersAreWhiteWithAHalo)
     // Around the vertical stripe's number, above the centre.
     for (int y = c.y - 30; y <= c.y - 10; y++) {
         for (int x = c.x - 8; x <= c.x + 8; x++) {
-            white += p.At(x, y) == QColor(255, 255, 255);
-            halo += p.At(x, y) == QColor(100, 100, 100);
-            if (p.At(x, y) != QColor(255, 255, 255))
+            white += p.At(x, y) == ToQColor(kDigitColor);
+            halo += p.At(x, y) == kEmptyGround;
+            if (p.At(x, y) != ToQColor(kDigitColor))
                 continue;
             for (auto [dx, dy] : {std::pair {1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-                EXPECT_NE(p.At(x + dx, y + dy), QColor(0, 0, 0)) << "face touches the ground";
+                EXPECT_NE(p.At(x + dx, y + dy), kPlacedGround) << "face touches the ground";
         }
     }
     EXPECT_GE(white, 4);
@@ -189,7 +184,7 @@ TEST(MainWindow, HoldsTheBoardViewAndItsMenuBar)
     auto* window = new tavwindow(kWindowFrame);
     QWidget* top = WidgetOf(window);
     EXPECT_EQ(top->windowTitle(), "Tavrin");
-    const QSize content(int(kViewBounds.Width()) + 1, int(kViewBounds.Height()) + 1);
+    const QSize content(kViewBounds.right + 1, kViewBounds.bottom + 1);
     EXPECT_EQ(top->minimumSize(), content);
     EXPECT_EQ(top->maximumSize(), content);
     QWidget* board = top->findChild<QWidget*>("myView", Qt::FindDirectChildrenOnly);

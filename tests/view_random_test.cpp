@@ -4,13 +4,13 @@
 
 #include <Message.h>
 
-
 #include <functional>
 #include <random>
 #include <sstream>
 
 #include "board_fixture.h"
-#include "record_check.h"
+#include "commands.h"
+#include "game_record.h"
 #include "seed.h"
 #include "tavwindow.h"
 
@@ -22,9 +22,9 @@ BPoint RandomClick(std::mt19937& random, const tavview& view)
 {
     const unsigned kind = random() % 10;
     if (kind < 2)
-        return BPoint(float(random() % int(kViewBounds.right * 10)) / 10,
-            float(random() % int(kViewBounds.bottom * 10)) / 10);
-    const bool preview = kind < 7 && view.placementState == 1;
+        return BPoint(float(random() % (kViewBounds.right * 10)) / 10,
+            float(random() % (kViewBounds.bottom * 10)) / 10);
+    const bool preview = kind < 7 && view.IsPreviewing();
     const Board board = preview || random() % 5 ? Board::Player : Board::Computer;
     const CellPoint c = CellCenter(board, preview ? view.previewCell : int(random() % kCellCount));
     return BPoint(c.x + float(random() % 41) - 20, c.y + float(random() % 41) - 20);
@@ -63,7 +63,7 @@ public:
     {
         for (int ended = 0; ended < games;) {
             if (random() % 997 == 0 || (view->IsGameOver() && random() % 4 == 0)) {
-                BMessage newGame('rset');
+                BMessage newGame(kMsgNewGame);
                 window->MessageReceived(&newGame);
             } else {
                 const bool wasOver = view->IsGameOver();
@@ -92,47 +92,15 @@ TEST(RandomPlay, ThousandsOfGamesKeepTheRecordWhole)
     EXPECT_EQ(games.Play(RANDOM_GAMES, [&] { return WhatIsBroken(*games.view); }), "");
 }
 
-// Where two images differ, in view pixels; empty when they are the same.
-std::string Difference(const QImage& shown, const QImage& expected)
-{
-    if (shown.size() != expected.size())
-        return "the image changed its size";
-    const qreal s = shown.devicePixelRatio();
-    for (int y = 0; y < shown.height(); y++) {
-        const QRgb* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
-        const QRgb* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
-        for (int x = 0; x < shown.width(); x++) {
-            if (a[x] != b[x]) {
-                std::ostringstream where;
-                where << "view pixel (" << int(x / s) << ", " << int(y / s) << ") shows "
-                      << std::hex << (a[x] & 0xffffff) << " for " << (b[x] & 0xffffff);
-                return where.str();
-            }
-        }
-    }
-    return "";
-}
-
 // A click or a key repaints only what it changes, yet leaves exactly what a
 // full Draw of the record would paint: no old ink, no cut outlines, no trace
 // of the cursor where it was, at any scale.
 TEST(RandomPlay, WhatTheViewShowsIsWhatAFullDrawPaints)
 {
     RandomGames games;
-    // Draw repaints every pixel it ever paints, so one view serves as a fresh
-    // one for every comparison.
-    auto* reference = new tavwindow(kWindowFrame);
-    tavview* fresh = reference->boardView;
-    const std::string problem = games.Play(12, [&] {
-        static_cast<tavgame&>(*fresh) = *games.view;
-        fresh->cursorCell = games.view->cursorCell;
-        fresh->cursorBoard = games.view->cursorBoard;
-        fresh->cursorShown = games.view->cursorShown;
-        fresh->Draw(BRect(0, 0, -1, -1));
-        return Difference(Pixels(games.view).Image(), Pixels(fresh).Image());
-    });
+    FullDraw fullDraw;
+    const std::string problem = games.Play(12, [&] { return fullDraw.DifferenceFrom(games.view); });
     EXPECT_EQ(problem, "") << "at scale " << RequestedScale();
-    delete reference;
 }
 
 } // namespace

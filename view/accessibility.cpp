@@ -24,6 +24,12 @@ const char* tavview::ResultWords() const
     return PlayerHasWon() ? B_TRANSLATE("You Win") : B_TRANSLATE("You Lose");
 }
 
+std::string tavview::FinalWords() const
+{
+    return Fill(B_TRANSLATE("Final scores: %scores%. %result%."),
+        {{"%scores%", Scores(playerScore, computerScore)}, {"%result%", ResultWords()}});
+}
+
 int32 tavview::CountAccessibleItems() const
 {
     return kReaderItemCount;
@@ -31,15 +37,15 @@ int32 tavview::CountAccessibleItems() const
 
 int32 tavview::FocusedAccessibleItem() const
 {
-    return cursorCell + (cursorBoard == Board::Computer ? kCellCount : 0);
+    return ReaderItemOf(cursorBoard, cursorCell);
 }
 
 // A cell's name is what it shows and its description where it lies, which
 // never changes: readers hear a cell's news from the view's announcements.
-accessible_item tavview::CellItem(Board board, int cell) const
+accessible_item tavview::CellReading(Board board, int cell) const
 {
     const bool mine = board == Board::Player;
-    const bool preview = mine && placementState == 1 && cell == previewCell;
+    const bool preview = mine && IsPreviewing() && cell == previewCell;
     const int16 tile = preview ? currentTile : (mine ? playerBoard : computerBoard)[cell];
     const std::string words = TileWords(tile);
     return {B_ACCESSIBLE_CELL,
@@ -48,32 +54,35 @@ accessible_item tavview::CellItem(Board board, int cell) const
         // its board ("your board") and its place ("column 3, position 4").
         Fill(B_TRANSLATE("%board%, %place%"),
             {{"%board%", BoardWords(board)}, {"%place%", Place(cell)}}),
-        CellFrame(board, cell)};
+        ToBRect(CellFrame(board, cell))};
 }
 
 accessible_item tavview::AccessibleItemAt(int32 index) const
 {
-    if (index < kOfferItem)
-        return CellItem(index < kCellCount ? Board::Player : Board::Computer, index % kCellCount);
+    if (index < kOfferItem) {
+        const Board board
+            = index < ReaderItemOf(Board::Computer, 0) ? Board::Player : Board::Computer;
+        return CellReading(board, index - ReaderItemOf(board, 0));
+    }
     switch (index) {
     case kOfferItem:
         return {B_ACCESSIBLE_IMAGE, IsGameOver() ? B_TRANSLATE("none") : TileWords(currentTile),
-            B_TRANSLATE("tile to place"), OfferFrame()};
+            B_TRANSLATE("tile to place"), ToBRect(OfferFrame())};
     case kPlayerScoreItem:
         return {B_ACCESSIBLE_LABEL, std::to_string(playerScore), B_TRANSLATE("your score"),
-            ScoreFrame(Board::Player)};
+            ToBRect(ScoreFrame(Board::Player))};
     case kComputerScoreItem:
         return {B_ACCESSIBLE_LABEL, std::to_string(computerScore), B_TRANSLATE("computer's score"),
-            ScoreFrame(Board::Computer)};
+            ToBRect(ScoreFrame(Board::Computer))};
     case kResultItem:
         return {B_ACCESSIBLE_LABEL, IsGameOver() ? ResultWords() : "", B_TRANSLATE("result"),
-            ResultFrame()};
+            ToBRect(ResultFrame())};
     default:
         break;
     }
     // A new game has no last turn to tell of.
-    return {
-        B_ACCESSIBLE_STATUS, tilesPlaced > 0 ? fNews : "", B_TRANSLATE("last turn"), kViewBounds};
+    return {B_ACCESSIBLE_STATUS, tilesPlaced > 0 ? fNews : "", B_TRANSLATE("last turn"),
+        ToBRect(kViewBounds)};
 }
 
 void tavview::TellReaders(std::initializer_list<int32> items)
@@ -110,11 +119,11 @@ void tavview::TellNewGame()
     Announce(sentence, true);
 }
 
-void tavview::TellPreview(int16 left)
+void tavview::TellPreview(int16 vacated)
 {
-    if (left >= 0)
-        AccessibleItemChanged(left);
-    AccessibleItemChanged(previewCell);
+    if (vacated >= 0)
+        AccessibleItemChanged(ReaderItemOf(Board::Player, vacated));
+    AccessibleItemChanged(ReaderItemOf(Board::Player, previewCell));
     Announce(Fill(B_TRANSLATE("Preview of %tile% in %place%."),
         {{"%tile%", TileWords(currentTile)}, {"%place%", Place(previewCell)}}));
 }
@@ -132,18 +141,17 @@ void tavview::TellTurn(int16 playerCell, int16 computerCell)
         B_TRANSLATE("Your %line% of %number% is complete, scoring %points%."));
     fNews += Completions(computerBoard, computerCell,
         B_TRANSLATE("The computer's %line% of %number% is complete, scoring %points%."));
-    const std::string scores = Scores(playerScore, computerScore);
     if (IsGameOver()) {
-        fNews += " "
-            + Fill(B_TRANSLATE("Final scores: %scores%. %result%."),
-                {{"%scores%", scores}, {"%result%", ResultWords()}});
+        fNews += " " + FinalWords();
     } else {
         fNews += " "
             + Fill(B_TRANSLATE("Scores: %scores%. Tile to place: %tile%."),
-                {{"%scores%", scores}, {"%tile%", TileWords(currentTile)}});
+                {{"%scores%", Scores(playerScore, computerScore)},
+                    {"%tile%", TileWords(currentTile)}});
     }
-    TellReaders({playerCell, kCellCount + computerCell, kOfferItem, kPlayerScoreItem,
-        kComputerScoreItem, kResultItem, kNewsItem});
+    TellReaders(
+        {ReaderItemOf(Board::Player, playerCell), ReaderItemOf(Board::Computer, computerCell),
+            kOfferItem, kPlayerScoreItem, kComputerScoreItem, kResultItem, kNewsItem});
     Announce(fNews);
 }
 

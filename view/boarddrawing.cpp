@@ -1,6 +1,7 @@
 // The full repaint of the board view and the score fields.
 
 #include <cstdio>
+#include <string>
 
 #include "colors.h"
 #include "tavview.h"
@@ -10,17 +11,17 @@
 void tavview::Draw(BRect)
 {
     SetHighColor(ToRgb(kBackgroundColor));
-    FillRect(kViewBounds, B_SOLID_HIGH);
+    FillRect(ToBRect(kViewBounds), B_SOLID_HIGH);
     for (int cell = 0; cell < kCellCount; cell++)
         DrawCell(Board::Player, cell, playerBoard[cell], playerBoard[cell] != 0);
-    if (placementState == 1)
+    if (IsPreviewing())
         DrawCell(Board::Player, previewCell, currentTile, false);
     for (int cell = 0; cell < kCellCount; cell++)
         DrawCell(Board::Computer, cell, computerBoard[cell], computerBoard[cell] != 0);
 
     if (IsGameOver())
         DrawResult();
-    else if (placementState == 0)
+    else if (!IsPreviewing())
         DrawTile(kOfferSpot.x, kOfferSpot.y, currentTile, true);
 
     // NewGame leaves the last game's scores in the record; this brings them
@@ -53,10 +54,12 @@ void tavview::DrawScore(int32 value, int32 x, int32 y, bool alignRight)
     const float bottom = y + height.descent;
 
     SetHighColor(ToRgb(kBackgroundColor));
+    const float widest
+        = StringWidth(std::string(size_t(ScoreFieldDigits(alignRight)), '5').c_str());
     if (alignRight)
-        FillRect(BRect(x - StringWidth("555555"), top, x, bottom), B_SOLID_HIGH);
+        FillRect(BRect(x - widest, top, x, bottom), B_SOLID_HIGH);
     else
-        FillRect(BRect(x, top, x + StringWidth("555"), bottom), B_SOLID_HIGH);
+        FillRect(BRect(x, top, x + widest, bottom), B_SOLID_HIGH);
 
     SetHighColor(ToRgb(kTextColor));
     MovePenTo(alignRight ? BPoint(x - StringWidth(text), y) : BPoint(x, y));

@@ -35,6 +35,9 @@ inline constexpr const ColorEntry* kNumberColor = &kColorTable[3]; // indexed by
 inline constexpr const ColorEntry& kDigitColor = kColorTable[13];
 inline constexpr const ColorEntry& kTextColor = kColorTable[14];
 
+// What shows of the view before it first draws: the grey of an empty cell.
+inline constexpr const ColorEntry& kViewColor = kEmptyCellColor;
+
 // The keyboard's cursor, plain on every ground a cell can have.
 inline constexpr ColorEntry kCursorColor = {255, 255, 255};
 

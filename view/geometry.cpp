@@ -21,17 +21,16 @@ int NearestInColumn(int column, int row)
     return nearest;
 }
 
-BRect Around(CellPoint centre, int32 halfWidth, int32 halfHeight)
+ViewRect Around(CellPoint centre, int32_t halfWidth, int32_t halfHeight)
 {
-    return BRect(float(centre.x - halfWidth), float(centre.y - halfHeight),
-        float(centre.x + halfWidth), float(centre.y + halfHeight));
+    return {
+        centre.x - halfWidth, centre.y - halfHeight, centre.x + halfWidth, centre.y + halfHeight};
 }
 
 // Text on the bottom baseline: a line's height above it, a little below.
-BRect TextFrame(int32 left, int32 right)
+ViewRect TextFrame(int32_t left, int32_t right)
 {
-    return BRect(float(left), float(kResultSpot.y - kTextSize), float(right),
-        float(kResultSpot.y + kTextSize / 4));
+    return {left, kResultSpot.y - kTextSize, right, kResultSpot.y + kTextSize / 4};
 }
 
 } // namespace
@@ -63,27 +62,27 @@ int CursorStep(int cell, Step step, int keptRow)
     return -1;
 }
 
-BRect CellFrame(Board board, int cell)
+ViewRect CellFrame(Board board, int cell)
 {
     return Around(CellCenter(board, cell), kHexHalfWidth, kHexHalfHeight);
 }
 
-BRect OfferFrame()
+ViewRect OfferFrame()
 {
     return Around(kOfferSpot, kHexHalfWidth, kHexHalfHeight);
 }
 
-// A score field holds three digits where the text starts at the spot and
-// six where it ends there, as the painting erases them.
-BRect ScoreFrame(Board board)
+// A score field is as wide as the painting erases it.
+ViewRect ScoreFrame(Board board)
 {
     if (board == Board::Player)
-        return TextFrame(kPlayerScoreSpot.x, kPlayerScoreSpot.x + 3 * kDigitWidth);
-    return TextFrame(kComputerScoreSpot.x - 6 * kDigitWidth, kComputerScoreSpot.x);
+        return TextFrame(
+            kPlayerScoreSpot.x, kPlayerScoreSpot.x + ScoreFieldDigits(false) * kDigitWidth);
+    return TextFrame(
+        kComputerScoreSpot.x - ScoreFieldDigits(true) * kDigitWidth, kComputerScoreSpot.x);
 }
 
-BRect ResultFrame()
+ViewRect ResultFrame()
 {
-    return TextFrame(
-        int32(ScoreFrame(Board::Player).right) + 1, int32(ScoreFrame(Board::Computer).left) - 1);
+    return TextFrame(ScoreFrame(Board::Player).right + 1, ScoreFrame(Board::Computer).left - 1);
 }

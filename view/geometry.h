@@ -5,8 +5,6 @@
 // readers are given. The painting, the pointer, the keys, the words readers
 // hear and the tests all go by this, and it needs no display.
 
-#include <Rect.h>
-
 #include "layout.h"
 #include "tables.h"
 
@@ -58,8 +56,8 @@ enum class Step { Up, Down, Left, Right };
 int CursorStep(int cell, Step step, int keptRow);
 
 // What screen readers are told of where things lie, in view coordinates.
-BRect CellFrame(Board board, int cell);
-BRect OfferFrame();
-BRect ScoreFrame(Board board);
+ViewRect CellFrame(Board board, int cell);
+ViewRect OfferFrame();
+ViewRect ScoreFrame(Board board);
 // The result message stands between the two score fields.
-BRect ResultFrame();
+ViewRect ResultFrame();

@@ -75,9 +75,9 @@ void tavview::MoveCursor(char key)
     }
     if (step == Step::Up || step == Step::Down)
         fCursorRow = kCellGrid[target][1];
-    const int16 left = cursorCell;
+    const int16 from = cursorCell;
     cursorCell = target;
-    RedrawCell(cursorBoard, left);
+    RedrawCell(cursorBoard, from);
     RedrawCell(cursorBoard, cursorCell);
     AccessibleFocusMoved();
 }
@@ -85,12 +85,12 @@ void tavview::MoveCursor(char key)
 // Tab and Shift+Tab take the cursor to the same place on the other board.
 void tavview::SwitchBoard()
 {
-    const Board left = cursorBoard;
+    const Board from = cursorBoard;
     const bool shown = cursorShown;
-    cursorBoard = left == Board::Player ? Board::Computer : Board::Player;
+    cursorBoard = from == Board::Player ? Board::Computer : Board::Player;
     cursorShown = true;
     if (shown)
-        RedrawCell(left, cursorCell);
+        RedrawCell(from, cursorCell);
     RedrawCell(cursorBoard, cursorCell);
     AccessibleFocusMoved();
 }

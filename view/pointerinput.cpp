@@ -18,7 +18,7 @@ void tavview::MouseDown(BPoint where)
 
 void tavview::ClickCell(int16 cell)
 {
-    if (placementState == 0)
+    if (!IsPreviewing())
         StartPreview(cell);
     else if (cell != previewCell)
         MovePreview(cell);
@@ -31,17 +31,17 @@ void tavview::StartPreview(int16 cell)
     EraseOffer();
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
-    placementState = 1;
+    placementState = kPreviewing;
     TellPreview(-1);
 }
 
 void tavview::MovePreview(int16 cell)
 {
-    const int16 left = previewCell;
+    const int16 vacated = previewCell;
     DrawCell(Board::Player, previewCell, 0, false);
     previewCell = cell;
     DrawCell(Board::Player, cell, currentTile, false);
-    TellPreview(left);
+    TellPreview(vacated);
 }
 
 // The tile's bounding box would also take the ends of two neighbouring cells'

@@ -49,7 +49,7 @@ std::string tavview::LineCells(int line) const
             cells += B_TRANSLATE("here");
         else if (board[cell] != 0)
             cells += kDigitText[kTileNumbers[board[cell]][kLineDirection[line]]];
-        else if (mine && placementState == 1 && cell == previewCell)
+        else if (mine && IsPreviewing() && cell == previewCell)
             cells += B_TRANSLATE("preview");
         else
             cells += B_TRANSLATE("empty");
@@ -76,17 +76,15 @@ void tavview::TellLines()
 
 void tavview::TellState()
 {
-    const std::string scores = Scores(playerScore, computerScore);
     if (IsGameOver()) {
-        Announce(Fill(B_TRANSLATE("Final scores: %scores%. %result%."),
-            {{"%scores%", scores}, {"%result%", ResultWords()}}));
+        Announce(FinalWords());
         return;
     }
     // TRANSLATORS: %turn% counts from 1 to 19; %tile% is the tile's three
     // numbers and %scores% both scores ("you 12, computer 30").
     Announce(Fill(B_TRANSLATE("Turn %turn% of 19. Tile to place: %tile%. Scores: %scores%."),
         {{"%turn%", std::to_string(tilesPlaced + 1)}, {"%tile%", TileWords(currentTile)},
-            {"%scores%", scores}}));
+            {"%scores%", Scores(playerScore, computerScore)}}));
 }
 
 // Every line through the cell that is complete now, and so was completed by

@@ -32,6 +32,6 @@ void tavview::RedrawCell(Board board, int16 cell)
 {
     const int16* tiles = board == Board::Player ? playerBoard : computerBoard;
     DrawCell(board, cell, tiles[cell], tiles[cell] != 0);
-    if (board == Board::Player && placementState == 1 && cell == previewCell)
+    if (board == Board::Player && IsPreviewing() && cell == previewCell)
         DrawCell(Board::Player, cell, currentTile, false);
 }

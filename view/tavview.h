@@ -8,6 +8,19 @@
 #include "geometry.h"
 #include "tavgame.h"
 
+// Screen readers read the player's cells, then the computer's, then the rest
+// of the view (tavview::ReaderItem); this is a cell's number among them.
+constexpr int32 ReaderItemOf(Board board, int cell)
+{
+    return cell + (board == Board::Computer ? kCellCount : 0);
+}
+
+// A rectangle of view pixels as the kit takes it.
+constexpr BRect ToBRect(const ViewRect& r)
+{
+    return BRect(float(r.left), float(r.top), float(r.right), float(r.bottom));
+}
+
 // The board view: both boards, the tile on offer and the scores, painted from
 // the game record it carries, and play on the player's board with the mouse
 // or with the keys, which move a cursor over its cells. Screen readers read
@@ -58,20 +71,21 @@ private:
     void StartPreview(int16 cell);
     void MovePreview(int16 cell);
     void ConfirmPreview();
-    // What screen readers read: the player's cells, the computer's cells,
-    // then these.
+    // What screen readers read after the cells.
     enum ReaderItem : int32 {
-        kOfferItem = 2 * kCellCount,
+        kOfferItem = ReaderItemOf(Board::Computer, kCellCount),
         kPlayerScoreItem,
         kComputerScoreItem,
         kResultItem,
         kNewsItem,
         kReaderItemCount
     };
-    // The result in the player's language, as shown and heard.
+    // The result in the player's language, as shown and heard, and with both
+    // final scores, as readers hear it.
     const char* ResultWords() const;
+    std::string FinalWords() const;
     void TellReaders(std::initializer_list<int32> items);
-    void TellPreview(int16 left);
+    void TellPreview(int16 vacated);
     void TellTurn(int16 playerCell, int16 computerCell);
     void TellEdge(Step step);
     void TellWhyNothing();
@@ -79,7 +93,7 @@ private:
     void TellState();
     std::string LineCells(int line) const;
     static std::string Completions(const int16* board, int16 cell, const char* sentence);
-    accessible_item CellItem(Board board, int cell) const;
+    accessible_item CellReading(Board board, int cell) const;
 
     // The row that Left and Right keep to, as Up and Down last left it.
     int16 fCursorRow = 0;

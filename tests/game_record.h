@@ -1,13 +1,23 @@
 #pragma once
 
-// What must hold of a game record between any two moves, for the model's
-// turn tests and the view's random games alike.
+// What the tests and benchmarks do to a game record as the view does, and
+// what must hold of it between any two moves, for the model's turn tests and
+// the view's random games alike.
 
 #include <set>
 #include <sstream>
 #include <string>
 
 #include "tavgame.h"
+
+// Previews the tile on a free cell of the player's board and places it there,
+// as two clicks on the cell do; returns the computer's cell.
+inline int16_t PlaceByPreview(tavgame& game, int16_t cell)
+{
+    game.placementState = tavgame::kPreviewing;
+    game.previewCell = cell;
+    return game.PlaceTile(cell);
+}
 
 // Returns what is wrong with the record, or nothing.
 inline std::string WhatIsBroken(const tavgame& game)
@@ -26,12 +36,12 @@ inline std::string WhatIsBroken(const tavgame& game)
         problem << "a tile lies twice; ";
     if (game.currentTile < 1 || game.currentTile > kTileCount || mine.count(game.currentTile))
         problem << "tile " << game.currentTile << " on offer; ";
-    if (game.placementState != 0 && game.placementState != 1)
+    if (game.placementState != tavgame::kNotPreviewing && !game.IsPreviewing())
         problem << "placementState " << game.placementState << "; ";
     if (game.tilesPlaced < 0 || game.tilesPlaced > kCellCount
         || int(mine.size()) != game.tilesPlaced)
         problem << "tilesPlaced " << game.tilesPlaced << " with " << mine.size() << " tiles; ";
-    if (game.placementState == 1
+    if (game.IsPreviewing()
         && (game.previewCell < 0 || game.previewCell >= kCellCount
             || game.playerBoard[game.previewCell] != 0))
         problem << "a preview on cell " << game.previewCell << " that is not free; ";
