@@ -1,6 +1,6 @@
-// Entry of the test programs that need the kit: one application object on Qt's
-// offscreen platform, optionally at another scale (--scale=1.25, say), and a
-// watch on every warning Qt prints.
+// Entry of the test programs that need the kit: one application object (the
+// kit's tests' own, or the game's) on Qt's offscreen platform, optionally at another scale
+// (--scale=1.25, say), and a watch on every warning Qt prints.
 
 #include <gtest/gtest.h>
 
@@ -9,25 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include <Application.h>
 
-#include "about.h"
-#include "commands.h"
 #include "gui_support.h"
 
 namespace {
-
-// The game's application object without its window, which the tests make
-// themselves.
-class GameApplication : public BApplication {
-public:
-    GameApplication()
-        : BApplication(kAppSignature, kDesktopId, kCatalogName)
-    {
-    }
-    void AboutRequested() override { ShowAboutBox(); }
-};
 
 int gWarnings = 0;
 double gScale = 1;
@@ -74,7 +62,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(CountMessages);
     int status;
     {
-        GameApplication app;
+        const std::unique_ptr<BApplication> app = MakeTestApplication();
         status = RUN_ALL_TESTS();
     }
     if (ownRuntimeDir)

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <memory>
 
 #include <View.h>
 #include <Window.h>
@@ -24,6 +25,12 @@
 
 int QtWarningCount();
 double RequestedScale();
+
+class BApplication;
+// The application the test program runs, made by the program's own
+// application file, and the desktop id it gives it.
+std::unique_ptr<BApplication> MakeTestApplication();
+extern const char* const kTestDesktopId;
 
 // The widget that shows a view: its own kind, or one named after the view.
 inline QWidget* WidgetOf(const BView* view)

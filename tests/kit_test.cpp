@@ -682,8 +682,8 @@ TEST(KitApplication, TakesNoArgumentsAndKnowsItsDesktopId)
     EXPECT_EQ(QCoreApplication::arguments().size(), 1);
     // Wayland takes the desktop file's name as the app id, X11 the
     // application name as the window class.
-    EXPECT_EQ(QGuiApplication::desktopFileName(), TAVRIN_APP_ID);
-    EXPECT_EQ(QCoreApplication::applicationName(), TAVRIN_APP_ID);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), kTestDesktopId);
+    EXPECT_EQ(QCoreApplication::applicationName(), kTestDesktopId);
 }
 
 } // namespace
