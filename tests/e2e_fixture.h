@@ -30,6 +30,49 @@ inline std::string KeepPicture(const QImage& picture, const std::string& name)
     return path;
 }
 
+// A place on a board as readers say it: column and position from 1.
+struct SpokenPlace {
+    int column = 0, position = 0;
+    auto operator<=>(const SpokenPlace&) const = default;
+};
+
+inline std::string Words(SpokenPlace place)
+{
+    return "column " + std::to_string(place.column) + ", position "
+        + std::to_string(place.position);
+}
+
+// The first place a text names, from the words given on; {} where none.
+inline SpokenPlace PlaceIn(const std::string& text, const std::string& after = "")
+{
+    const size_t from = text.find("column ", std::min(text.find(after), text.size()));
+    SpokenPlace place;
+    if (from == std::string::npos
+        || sscanf(text.c_str() + from, "column %d, position %d", &place.column, &place.position)
+            != 2)
+        return {};
+    return place;
+}
+
+inline int CellAt(SpokenPlace place)
+{
+    for (int cell = 0; cell < kCellCount; cell++) {
+        if (CellColumn(cell) == place.column - 1 && CellPlace(cell) == place.position - 1)
+            return cell;
+    }
+    return -1;
+}
+
+// The key that takes the cursor a step toward a place: to its column first,
+// then along the column.
+inline const char* KeyToward(SpokenPlace from, SpokenPlace to)
+{
+    return from.column < to.column    ? "Right"
+        : from.column > to.column     ? "Left"
+        : from.position < to.position ? "Down"
+                                      : "Up";
+}
+
 class EndToEnd : public testing::Test {
 protected:
     void SetUp() override { StartGame(); }

@@ -78,24 +78,15 @@ protected:
         return -1;
     }
 
-    // Column and position of a cell, as its description tells them.
-    static std::pair<int, int> Place(const std::string& about)
-    {
-        int column = 0, position = 0;
-        sscanf(about.c_str() + about.find("column"), "column %d, position %d", &column, &position);
-        return {column, position};
-    }
-
     // Walks the cursor to a cell of the player's board as a reader's user
     // does: listening where it is after every key.
     void GoTo(int cell)
     {
         ASSERT_TRUE(WaitFor([&] { return Read(), Focused() >= 0; })) << "no cell has the focus";
-        const auto [column, position] = Place(About(cell));
+        const SpokenPlace target = PlaceIn(About(cell));
         for (int step = 0; step < 20 && Focused() != cell; step++) {
-            const auto [now, at] = Place(About(Focused()));
             const int before = Focused();
-            Key(now < column ? "Right" : now > column ? "Left" : at < position ? "Down" : "Up");
+            Key(KeyToward(PlaceIn(About(Focused())), target));
             ASSERT_TRUE(WaitFor([&] { return Read(), Focused() >= 0 && Focused() != before; }))
                 << "stuck";
         }

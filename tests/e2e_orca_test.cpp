@@ -23,45 +23,10 @@ double Now()
         .count();
 }
 
-// A place on a board, as Orca says it: column and position from 1.
-struct Place {
-    int column = 0, position = 0;
-    auto operator<=>(const Place&) const = default;
-};
-
-std::string Words(Place place)
-{
-    return "column " + std::to_string(place.column) + ", position "
-        + std::to_string(place.position);
-}
-
-// The first place named in a sentence, from the text onwards.
-Place PlaceIn(const std::string& sentence, const std::string& after = "")
-{
-    const size_t from = sentence.find("column ", std::min(sentence.find(after), sentence.size()));
-    Place place;
-    if (from == std::string::npos
-        || sscanf(sentence.c_str() + from, "column %d, position %d", &place.column, &place.position)
-            != 2)
-        return {};
-    return place;
-}
-
-constexpr int kColumnLength[5] = {3, 4, 5, 4, 3};
-
 // Orca names the keys the test presses as it goes; the game says none of
 // these words alone.
 const std::set<std::string> kEchoes
     = {"left shift", "left control", "return", "tab", "space", "n", "q", "l", "s"};
-
-// The cell at a place, numbered column by column from the left.
-int CellAt(Place place)
-{
-    int cell = place.position - 1;
-    for (int column = 1; column < place.column; column++)
-        cell += kColumnLength[column - 1];
-    return cell;
-}
 
 // What L should say of the lines through a free cell, worked out from the
 // tiles heard placed ("7 9 3" on cell 4, say): each line's numbers from one
@@ -266,25 +231,20 @@ protected:
         return answer;
     }
 
-    void GoTo(Place target)
+    void GoTo(SpokenPlace target)
     {
-        for (int steps = 0; steps < 12 && cursor != target; steps++) {
-            Step(cursor.column < target.column          ? "Right"
-                    : cursor.column > target.column     ? "Left"
-                    : cursor.position < target.position ? "Down"
-                                                        : "Up");
-        }
+        for (int steps = 0; steps < 12 && cursor != target; steps++)
+            Step(KeyToward(cursor, target));
         ASSERT_EQ(Words(cursor), Words(target));
     }
 
     // The first place no tile of the player's has been heard placed on.
-    Place FreePlace() const
+    SpokenPlace FreePlace() const
     {
-        for (int column = 1; column <= 5; column++) {
-            for (int position = 1; position <= kColumnLength[column - 1]; position++) {
-                if (!taken.count({column, position}))
-                    return {column, position};
-            }
+        for (int cell = 0; cell < kCellCount; cell++) {
+            const SpokenPlace place {CellColumn(cell) + 1, CellPlace(cell) + 1};
+            if (!taken.count(place))
+                return place;
         }
         return {};
     }
@@ -297,8 +257,8 @@ protected:
 
     atspi::Orca orca {Server().ClientEnvironment()};
     size_t started = 0; // what Orca had said before the game started
-    Place cursor;
-    std::set<Place> taken;
+    SpokenPlace cursor;
+    std::set<SpokenPlace> taken;
     std::vector<double> latencies, brailleLatencies;
     struct Shown {
         double pressed; // 0 for what came without a key
@@ -350,7 +310,7 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     int scores[2] = {0, 0};
     for (int turn = 0; turn < 19; turn++) {
         SCOPED_TRACE("turn " + std::to_string(turn));
-        const Place target = FreePlace();
+        const SpokenPlace target = FreePlace();
         GoTo(target);
         if (turn % 4 == 3) {
             answer = Answer("l", "Falling");

@@ -164,14 +164,6 @@ TEST_F(EndToEnd, AboutRequestsQueuedWhileBusyOpenOneBox)
     ExpectCleanExit();
 }
 
-TEST_F(EndToEnd, AWindowDestroyedByAnotherClientEndsTheProgram)
-{
-    ClickCell(3);
-    ASSERT_TRUE(WaitFor([&] { return Screen().PreviewOn(3); }));
-    Shell("xdotool windowclose " + window);
-    ExpectCleanExit();
-}
-
 // People with low vision set a larger desktop font; the menus and the about
 // text then still show whole. What counts is what the screen shows: two
 // words on the menu bar, three lines of text in the about box.

@@ -1,6 +1,8 @@
 // Whole games played on the built program in a real X server, with real mouse
 // clicks and key presses, checked on the screen as a player sees it.
 
+#include <functional>
+
 #include "e2e_fixture.h"
 
 namespace {
@@ -109,28 +111,33 @@ TEST_F(EndToEnd, TheWindowIsNamedForTheDesktopAndFixedInSize)
     ExpectCleanExit();
 }
 
-TEST_F(EndToEnd, CtrlQEndsTheProgramWhilePreviewing)
+// Ctrl+Q, the Exit item, the window manager's close and another client
+// destroying the window each end the program cleanly in the middle of a turn.
+TEST_F(EndToEnd, EveryWayToQuitEndsTheProgramCleanly)
 {
-    ClickCell(4);
-    ASSERT_TRUE(WaitFor([&] { return Screen().PreviewOn(4); }));
-    Key("ctrl+q");
-    ExpectCleanExit();
-}
-
-TEST_F(EndToEnd, TheExitItemEndsTheProgram)
-{
-    Click(20, 10); // "File"
-    ASSERT_TRUE(MenusShow(1)) << "the File menu did not open";
-    Key("Down Down Down Return"); // About, New Game, Exit
-    ExpectCleanExit();
-}
-
-TEST_F(EndToEnd, ClosingTheWindowEndsTheProgramWhilePreviewing)
-{
-    ClickCell(12);
-    ASSERT_TRUE(WaitFor([&] { return Screen().PreviewOn(12); }));
-    Server().CloseLikeAWindowManager(std::stoul(window));
-    ExpectCleanExit();
+    const struct {
+        const char* how;
+        std::function<void()> quit;
+    } ways[] = {
+        {"Ctrl+Q", [&] { Key("ctrl+q"); }},
+        {"the Exit item",
+            [&] {
+                Click(20, 10); // "File"
+                EXPECT_TRUE(MenusShow(1)) << "the File menu did not open";
+                Key("Down Down Down Return"); // About, New Game, Exit
+            }},
+        {"closing the window", [&] { Server().CloseLikeAWindowManager(std::stoul(window)); }},
+        {"destroying the window", [&] { Shell("xdotool windowclose " + window); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        if (&way != ways)
+            StartGame();
+        ClickCell(4);
+        ASSERT_TRUE(WaitFor([&] { return Screen().PreviewOn(4); }));
+        way.quit();
+        ExpectCleanExit();
+    }
 }
 
 // The modal box holds back both the shortcut and the close request. A second
