@@ -13,6 +13,7 @@
 #include "FontFace.h"
 #include "Message.h"
 #include "StartGuard.h"
+#include "Utf8Characters.h"
 #include "ViewAccessible.h"
 #include "Window.h"
 
@@ -42,8 +43,9 @@ struct BApplication::Data {
     }
 
     // The language is the environment's as the program was started, before
-    // the guard gives the locale UTF-8 characters.
+    // the locale gets UTF-8 characters.
     BCatalog catalog;
+    Utf8Characters characters;
     // Qt keeps references to these for the application's whole life. It is
     // given the program's name and nothing else to parse.
     int argc = 1;

@@ -8,7 +8,11 @@
 // compiled .mo file). The language is the desktop's, found as gettext finds
 // it: the list in LANGUAGE, then the locale of LC_ALL, LC_MESSAGES or LANG;
 // in the C or POSIX locale, or where no catalogue matches, every text stays
-// as the program writes it.
+// as the program writes it. The catalogue is read here rather than through
+// libintl's gettext, which translates only where setlocale could take the
+// locale LANG names, and so gives English wherever that locale has not been
+// generated, as on most containers and minimal systems; Qt's translator
+// reads only its own .qm files, which gettext's tools do not make.
 class BCatalog {
 public:
     // Loads the catalogue of this name for the first language asked for that

@@ -8,10 +8,8 @@
 #include <QtGlobal>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <langinfo.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,52 +61,6 @@ void Pass(QtMsgType type, const QMessageLogContext& context, const QString& text
 {
     if (!IsNoise(text))
         gPrevious(type, context, text);
-}
-
-struct Category {
-    int id;
-    const char* variable;
-};
-
-constexpr Category kCategories[] = {
-    {LC_CTYPE, "LC_CTYPE"},
-    {LC_NUMERIC, "LC_NUMERIC"},
-    {LC_TIME, "LC_TIME"},
-    {LC_COLLATE, "LC_COLLATE"},
-    {LC_MONETARY, "LC_MONETARY"},
-    {LC_MESSAGES, "LC_MESSAGES"},
-    {LC_PAPER, "LC_PAPER"},
-    {LC_NAME, "LC_NAME"},
-    {LC_ADDRESS, "LC_ADDRESS"},
-    {LC_TELEPHONE, "LC_TELEPHONE"},
-    {LC_MEASUREMENT, "LC_MEASUREMENT"},
-    {LC_IDENTIFICATION, "LC_IDENTIFICATION"},
-};
-
-bool Utf8Characters()
-{
-    const std::string_view set = nl_langinfo(CODESET);
-    return set == "UTF-8" || set == "utf8";
-}
-
-// Qt reads text as UTF-8 whatever the locale says, and Qt 6.8 and 6.11 (not
-// 6.4) switch a locale of other characters to UTF-8 themselves, with four
-// lines of warning at every start; in the C locale of a fresh container or a script
-// that is every start. The program makes the same switch first: the
-// character type becomes C.UTF-8, and every other part of the locale stays
-// as the environment has it where the system has that locale (C where it
-// has not), written back to the environment that Qt sets the locale from.
-void TakeUtf8Characters()
-{
-    if (std::setlocale(LC_ALL, "") && Utf8Characters())
-        return;
-    for (const Category& category : kCategories)
-        std::setlocale(category.id, "");
-    if (!Utf8Characters())
-        std::setlocale(LC_CTYPE, "C.UTF-8");
-    for (const Category& category : kCategories)
-        setenv(category.variable, std::setlocale(category.id, nullptr), 1);
-    unsetenv("LC_ALL");
 }
 
 // The window systems Qt tries, as it chooses them: those named in
@@ -184,7 +136,6 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 StartGuard::StartGuard()
 {
-    TakeUtf8Characters();
     const QtMessageHandler previous = qInstallMessageHandler(Hold);
     if (previous != Pass)
         gPrevious = previous;

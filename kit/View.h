@@ -12,6 +12,9 @@
 class BWindow;
 class QWidget;
 
+// A view's resizing mode names, one hexadecimal digit a side, which edge of
+// its parent each of its own follows: its top the top (1), its left the left
+// (2), its bottom the bottom (3), its right the right (4).
 inline constexpr uint32 B_FOLLOW_ALL_SIDES = 0x1234;
 inline constexpr uint32 B_WILL_DRAW = 0x20000000;
 

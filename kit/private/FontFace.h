@@ -15,7 +15,8 @@
 
 // The view's font at one pixel size. A view draws the same few short texts
 // over and over, so each is laid out once and rendered once per position
-// within a device pixel. Texts the font draws glyph by glyph (Latin, Greek,
+// within a device pixel, where QPainter::drawText lays out and renders the
+// text anew at every call. Texts the font draws glyph by glyph (Latin, Greek,
 // Cyrillic) go straight through it; others are shaped as the desktop shapes
 // them, with its fonts for the letters this one lacks, so that Arabic joins
 // and runs right to left and Japanese or Chinese glyphs are drawn.

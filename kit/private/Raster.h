@@ -1,10 +1,10 @@
 #pragma once
 
 // Anti-aliased drawing into an RGB32 image, by coverage masks. A shape is
-// rasterised once into a mask of its coverage, kept as runs of pixels, and
-// painted from there: views repaint the same shapes and digits over and
-// over, only moved by whole pixels, and painting a cached
-// mask costs a fraction of rasterising the shape again. Coordinates here are
+// rasterised once, by QPainter, into a mask of its coverage, kept as runs of
+// pixels, and painted from there: views repaint the same shapes and digits
+// over and over, only moved by whole pixels, and painting a cached mask costs
+// a fraction of what QPainter takes to rasterise the shape again. Coordinates here are
 // device pixels, pixel (i, j) covering [i, i + 1) x [j, j + 1).
 
 #include <QImage>

@@ -5,8 +5,8 @@
 // messages back; should Qt give up, the program ends with status 1 and one
 // line that says which display it could not open. Once Qt is up, the held
 // messages go out as Qt meant them to, and so do all that follow, but for
-// the few that no one can act on. Before Qt starts, the guard gives the
-// locale the UTF-8 characters Qt needs.
+// the few that no one can act on. Qt's own message handler can only print or
+// drop a message as it comes; it cannot wait to learn whether Qt gave up.
 class StartGuard {
 public:
     StartGuard();
