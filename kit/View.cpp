@@ -14,6 +14,7 @@
 
 #include "InterfaceDefs.h"
 #include "ReaderEvents.h"
+#include "ViewAccessible.h"
 #include "ViewData.h"
 #include "Window.h"
 
@@ -313,15 +314,14 @@ int32 BView::FocusedAccessibleItem() const
     return -1;
 }
 
-// Readers hear of an item by its index among the view's children. While
-// none listens, this costs nothing.
+// While no reader listens, this costs nothing.
 void BView::Data::TellReaders(int32 index, QAccessible::Event change) const
 {
-    if (!QAccessible::isActive() || index < 0 || index >= view->CountAccessibleItems())
-        return;
-    QAccessibleEvent event(widget.get(), change);
-    event.setChild(index);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessibleInterface* item = ReaderItem(index);
+        item && index < view->CountAccessibleItems()) {
+        QAccessibleEvent event(item, change);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void BView::Data::TellFocusGone(int32 index) const
@@ -331,13 +331,15 @@ void BView::Data::TellFocusGone(int32 index) const
         readers::TellFocusGone(item);
 }
 
-// The view's accessible lists its items, then its announcements.
+// The view's accessible knows its items by their index, and its
+// announcements by the index after them.
 QAccessibleInterface* BView::Data::ReaderItem(int32 index) const
 {
-    if (!QAccessible::isActive() || index < 0)
+    if (!QAccessible::isActive() || index < 0 || index > view->CountAccessibleItems())
         return nullptr;
-    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget.get());
-    return shown && index < shown->childCount() ? shown->child(index) : nullptr;
+    auto* shown
+        = dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(widget.get()));
+    return shown ? shown->Item(index) : nullptr;
 }
 
 // Readers hear only of what has changed since they last read the item or

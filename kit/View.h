@@ -71,7 +71,9 @@ public:
     // which ask whenever they read; the focused item is the one keys act on,
     // or -1. The view tells readers when an item may have changed (they hear
     // of what did, but for the focused item, whose news the view announces
-    // in its own words) and when the focus moves to another item.
+    // in its own words) and when the focus moves to another item. Cells come
+    // first; readers find them in a table of their own, a cell a row, and
+    // read a cell by its name alone, as braille displays show it.
     virtual std::string AccessibleName() const;
     virtual int32 CountAccessibleItems() const;
     virtual accessible_item AccessibleItemAt(int32 index) const;

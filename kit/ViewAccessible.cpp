@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "ReaderEvents.h"
 #include "View.h"
 #include "ViewData.h"
@@ -40,8 +42,9 @@ protected:
 };
 
 // One item of a view; it asks the view for what it shows whenever a reader
-// asks, so it never goes stale.
-class ItemAccessible : public PartAccessible {
+// asks, so it never goes stale. A cell stands in the view's table of cells,
+// a row of its own.
+class ItemAccessible : public PartAccessible, public QAccessibleTableCellInterface {
 public:
     ItemAccessible(const ViewAccessible* view, int index)
         : PartAccessible(view)
@@ -53,10 +56,28 @@ public:
     {
         return PartAccessible::isValid() && fIndex < fView->View()->CountAccessibleItems();
     }
-    QAccessibleInterface* parent() const override { return const_cast<ViewAccessible*>(fView); }
+    QAccessibleInterface* parent() const override
+    {
+        return IsCell() ? fView->CellsPart() : const_cast<ViewAccessible*>(fView);
+    }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface && IsCell()
+            ? static_cast<QAccessibleTableCellInterface*>(this)
+            : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return 0; }
+    int rowIndex() const override { return fIndex; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return fView->CellsPart(); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -97,8 +118,169 @@ public:
 
 private:
     accessible_item Item() const { return fView->View()->AccessibleItemAt(fIndex); }
+    bool IsCell() const { return fIndex < fView->CellCount(); }
 
     int fIndex;
+};
+
+// What tells readers that a table is there for layout: Orca 51 leaves such
+// a table out of what it says and shows. Qt 6.8 and later let a table tell
+// them; Orca 43 and 48 leave out any table without a name or headers.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+class LayoutAttributes : public QAccessibleAttributesInterface {
+public:
+    QList<QAccessible::Attribute> attributeKeys() const override
+    {
+        return {QAccessible::Attribute::Custom};
+    }
+    QVariant attributeValue(QAccessible::Attribute key) const override
+    {
+        if (key != QAccessible::Attribute::Custom)
+            return QVariant();
+        return QVariant::fromValue(
+            QHash<QString, QString> {{QStringLiteral("layout-guess"), QStringLiteral("true")}});
+    }
+};
+#else
+class LayoutAttributes { };
+#endif
+
+// The view's cells, as readers see them: a table of one column, a cell a row,
+// without a name, between the view and its cells, there for layout. Orca
+// shows the cell in focus on the braille display only as a row of its table
+// (Orca 43).
+class CellsAccessible : public PartAccessible,
+                        public QAccessibleTableInterface,
+                        public LayoutAttributes {
+public:
+    explicit CellsAccessible(const ViewAccessible* view)
+        : PartAccessible(view)
+    {
+    }
+
+    QAccessibleInterface* parent() const override { return const_cast<ViewAccessible*>(fView); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < fView->CellCount() ? fView->Item(index) : nullptr;
+    }
+    int childCount() const override { return fView->CellCount(); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int index = fView->ItemIndex(child);
+        return index < fView->CellCount() ? index : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); i++) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+    QString text(QAccessible::Text) const override { return QString(); }
+    QRect rect() const override
+    {
+        QRect cells;
+        for (int i = 0; i < childCount(); i++)
+            cells |= child(i)->rect();
+        return cells;
+    }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(this);
+#endif
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : nullptr;
+    }
+
+    QAccessibleInterface* caption() const override
+    {
+        return nullptr;
+    }
+    QAccessibleInterface* summary() const override
+    {
+        return nullptr;
+    }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        return column == 0 ? child(row) : nullptr;
+    }
+    int columnCount() const override
+    {
+        return 1;
+    }
+    int rowCount() const override
+    {
+        return childCount();
+    }
+    QString columnDescription(int) const override
+    {
+        return QString();
+    }
+    QString rowDescription(int) const override
+    {
+        return QString();
+    }
+    int selectedCellCount() const override
+    {
+        return 0;
+    }
+    int selectedColumnCount() const override
+    {
+        return 0;
+    }
+    int selectedRowCount() const override
+    {
+        return 0;
+    }
+    QList<QAccessibleInterface*> selectedCells() const override
+    {
+        return {};
+    }
+    QList<int> selectedColumns() const override
+    {
+        return {};
+    }
+    QList<int> selectedRows() const override
+    {
+        return {};
+    }
+    bool isColumnSelected(int) const override
+    {
+        return false;
+    }
+    bool isRowSelected(int) const override
+    {
+        return false;
+    }
+    bool selectRow(int) override
+    {
+        return false;
+    }
+    bool selectColumn(int) override
+    {
+        return false;
+    }
+    bool unselectRow(int) override
+    {
+        return false;
+    }
+    bool unselectColumn(int) override
+    {
+        return false;
+    }
+    void modelChange(QAccessibleTableModelChangeEvent*) override
+    {
+    }
 };
 
 // Where a view's announcements stand for readers: a status bar, the last of
@@ -214,6 +396,7 @@ ViewAccessible::~ViewAccessible()
 {
     fClosing = true;
     fItems.insert(fItems.end(), std::begin(fAnnouncementParts), std::end(fAnnouncementParts));
+    fItems.push_back(fCellsPart);
     for (QAccessibleInterface* item : fItems) {
         if (item)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
@@ -247,6 +430,26 @@ QAccessibleInterface* ViewAccessible::AnnouncementPart(int level) const
     return part;
 }
 
+int ViewAccessible::CellCount() const
+{
+    if (fCellCount < 0) {
+        fCellCount = 0;
+        while (fCellCount < fView->CountAccessibleItems()
+            && fView->AccessibleItemAt(fCellCount).role == B_ACCESSIBLE_CELL)
+            fCellCount++;
+    }
+    return fCellCount;
+}
+
+QAccessibleInterface* ViewAccessible::CellsPart() const
+{
+    if (!fCellsPart && CellCount() > 0) {
+        fCellsPart = new CellsAccessible(this);
+        QAccessible::registerAccessibleInterface(fCellsPart);
+    }
+    return fCellsPart;
+}
+
 QAccessibleInterface* ViewAccessible::Item(int index) const
 {
     if (index == fView->CountAccessibleItems())
@@ -273,32 +476,44 @@ bool ViewAccessible::ItemHasFocus(int index) const
     return widget()->hasFocus() && fView->FocusedAccessibleItem() == index;
 }
 
+int ViewAccessible::ItemIndex(const QAccessibleInterface* item) const
+{
+    if (item && item == fAnnouncementParts[0])
+        return fView->CountAccessibleItems();
+    const auto found = std::find(fItems.begin(), fItems.end(), item);
+    return item && found != fItems.end() ? int(found - fItems.begin()) : -1;
+}
+
+// The view's children are its table of cells, if it has cells, then its
+// other items, then its announcements.
 int ViewAccessible::childCount() const
 {
-    return fView->CountAccessibleItems() + 1;
+    return fView->CountAccessibleItems() - CellCount() + (CellCount() > 0) + 1;
 }
 
 QAccessibleInterface* ViewAccessible::child(int index) const
 {
-    return Item(index);
+    if (CellCount() == 0)
+        return Item(index);
+    return index == 0 ? CellsPart() : Item(index + CellCount() - 1);
 }
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (child && child == fAnnouncementParts[0])
-        return fView->CountAccessibleItems();
-    for (size_t i = 0; i < fItems.size(); i++) {
-        if (fItems[i] == child)
-            return int(i);
-    }
-    return -1;
+    if (child && child == fCellsPart)
+        return 0;
+    const int index = ItemIndex(child);
+    if (index < CellCount())
+        return -1;
+    return index - CellCount() + (CellCount() > 0);
 }
 
+// The table's bounds hold all its cells, and what lies between them.
 QAccessibleInterface* ViewAccessible::childAt(int x, int y) const
 {
-    for (int i = 0; i < childCount(); i++) {
+    for (int i = 0; i < fView->CountAccessibleItems(); i++) {
         if (Item(i)->rect().contains(x, y))
-            return Item(i);
+            return i < CellCount() ? CellsPart() : Item(i);
     }
     return nullptr;
 }

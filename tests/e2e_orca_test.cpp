@@ -74,11 +74,19 @@ int CompletedPoints(const std::string& sentence, const std::string& whose)
     return points;
 }
 
-// Orca 43 and 48 end a cell's contents and its place with a full stop, as
-// they end every utterance; Orca 51 leaves it out. The words are the same.
+// Orca 43 and 48 end a cell's reading with a full stop, as they end every
+// utterance; Orca 51 leaves it out. The words are the same.
 std::string AsSentence(const std::string& utterance)
 {
     return utterance.ends_with('.') ? utterance : utterance + '.';
+}
+
+// Whether an utterance is a cell's reading: what it holds, then its board
+// and place.
+bool IsCell(const std::string& said)
+{
+    return said.find(", your board, column ") != std::string::npos
+        || said.find(", computer's board, column ") != std::string::npos;
 }
 
 class ByEar : public EndToEnd {
@@ -152,32 +160,20 @@ protected:
         return answer;
     }
 
-    // What a braille display should show of an answer: a cell's contents and
-    // place on one line, as Orca 48 and later show a focused object's name
-    // and description; a sentence as it is, less its full stop.
+    // What a braille display should show of an answer: each cell's reading
+    // and each sentence as it was said, less its full stop.
     void ToBeShown(const std::vector<std::string>& answer, double pressed)
     {
-        const auto words = [](const std::string& said) { return said.substr(0, said.size() - 1); };
-        const bool cell = answer.size() == 2
-            && (answer[1].starts_with("your board, ")
-                || answer[1].starts_with("computer's board, "));
-        if (cell) {
-            braille.push_back({pressed, words(answer[0]) + " " + words(answer[1]), true});
-            return;
-        }
         for (const std::string& said : answer)
-            braille.push_back({pressed, words(said), false});
+            braille.push_back({pressed, said.substr(0, said.size() - 1), IsCell(said)});
     }
 
-    // Whether every sentence heard stood on the braille line, and every cell
-    // the cursor came to where this Orca shows cells with their place, as
-    // Orca's debug log records the lines it sends to the display; and how
-    // long each took after its key.
+    // Whether every sentence heard and every cell the cursor came to stood
+    // on the braille line, as Orca's debug log records the lines it sends to
+    // the display; and how long each took after its key.
     void ExpectShownInBraille()
     {
         const std::string log = orca.DebugLog();
-        const size_t version = log.find("version ");
-        const bool showsPlaces = version != std::string::npos && std::atoi(&log[version + 8]) >= 48;
         std::vector<std::pair<double, std::string>> lines;
         std::istringstream records(log);
         for (std::string record; std::getline(records, record);) {
@@ -191,8 +187,6 @@ protected:
         }
         int cells = 0, sentences = 0;
         for (const Shown& wanted : braille) {
-            if (wanted.cell && !showsPlaces)
-                continue;
             const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& line) {
                 return line.first >= ClockTime(wanted.pressed) - 0.001
                     && line.second.find(wanted.text) != std::string::npos;
@@ -222,13 +216,14 @@ protected:
 
     // Moves the cursor one step and returns what Orca reads of the cell it
     // lands on: its contents and its place.
-    std::vector<std::string> Step(const std::string& key)
+    std::string Step(const std::string& key)
     {
         const std::vector<std::string> answer = Answer(key, "board, column");
-        EXPECT_EQ(answer.size(), 2u) << key;
-        if (answer.size() == 2)
-            cursor = PlaceIn(answer[1]);
-        return answer;
+        EXPECT_EQ(answer.size(), 1u) << key;
+        if (answer.size() != 1)
+            return "";
+        cursor = PlaceIn(answer[0]);
+        return answer[0];
     }
 
     void GoTo(SpokenPlace target)
@@ -290,7 +285,7 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
             "New game. Tile to place: " + tile
                 + ". your board, column 3, position 3: empty. Press L for lines, S for state."),
         answer.end());
-    EXPECT_EQ(std::count(answer.begin(), answer.end(), "empty."), 0);
+    EXPECT_EQ(std::count_if(answer.begin(), answer.end(), IsCell), 0);
     cursor = {3, 3};
 
     // An edge says so; the computer's board reads, and places nothing.
@@ -298,12 +293,12 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     Step("Up");
     EXPECT_EQ(Answer("Up", "No cell above"), std::vector<std::string> {"No cell above."});
     EXPECT_EQ(Answer("Tab", "computer's board"),
-        (std::vector<std::string> {"empty.", "computer's board, column 3, position 1."}));
+        std::vector<std::string> {"empty, computer's board, column 3, position 1."});
     EXPECT_EQ(Answer("Return", "computer's board;"),
         std::vector<std::string> {
             "This is the computer's board; your tiles go on your own board."});
     EXPECT_EQ(Answer("shift+Tab", "your board"),
-        (std::vector<std::string> {"empty.", "your board, column 3, position 1."}));
+        std::vector<std::string> {"empty, your board, column 3, position 1."});
 
     std::string last;
     std::map<int, std::string> mine; // the tiles heard placed on the player's board
@@ -365,7 +360,7 @@ TEST_F(ByEar, AWholeGameWonOrLostWithOrcaAndTheKeysAlone)
     EXPECT_NE(answer[0].find(". your board, " + Words(cursor) + ": empty."), std::string::npos)
         << answer[0];
     std::cout << "After Ctrl+N: \"" << answer[0] << "\"\n";
-    EXPECT_EQ(Step("Up").front(), "empty.") << "the board is the new game's";
+    EXPECT_EQ(Step("Up").rfind("empty, ", 0), 0u) << "the board is the new game's";
 
     // Nothing the game sent made Orca fail.
     const std::string log = orca.DebugLog();

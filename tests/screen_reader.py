@@ -79,7 +79,10 @@ def read():
         board = board_of(app)
         if board is not None:
             answer["board"] = board.name
-            for item in board:
+            # The board's cells stand in a table of their own, first.
+            for item in [cell for table in board if table.getRoleName() == "table"
+                         for cell in table] + [item for item in board
+                                               if item.getRoleName() != "table"]:
                 answer["items"].append([item.getRoleName(), item.name, item.description,
                                         item.getState().contains(pyatspi.STATE_FOCUSED),
                                         [text_of(child) for child in item]])

@@ -108,6 +108,13 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     ProcessEvents();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
     ASSERT_NE(board, nullptr);
+    // The cells come first, as a table of a cell a row, which braille
+    // displays show a focused cell by.
+    QAccessibleInterface* cells = board->child(0);
+    ASSERT_EQ(cells->role(), QAccessible::Table);
+    ASSERT_EQ(cells->tableInterface()->rowCount(), 2 * kCellCount);
+    auto cell = [&](int i) { return cells->child(i); };
+    auto read = [&](int i) { return cell(i)->text(QAccessible::Name).toStdString(); };
     auto name = [&](int i) { return board->child(i)->text(QAccessible::Name).toStdString(); };
     auto about
         = [&](int i) { return board->child(i)->text(QAccessible::Description).toStdString(); };
@@ -130,10 +137,13 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     auto told = [&] { return news->child(0)->text(QAccessible::Name).toStdString(); };
 
     for (int i = 0; i < 2 * kCellCount; i++)
-        EXPECT_EQ(name(i), "empty") << i;
-    EXPECT_EQ(about(9), "your board, column 3, position 3");
-    EXPECT_EQ(about(kCellCount + 15), "computer's board, column 4, position 4");
-    EXPECT_EQ(board->child(9)->role(), QAccessible::Cell);
+        EXPECT_EQ(read(i).rfind("empty, ", 0), 0u) << i;
+    EXPECT_EQ(read(9), "empty, your board, column 3, position 3");
+    EXPECT_EQ(read(kCellCount + 15), "empty, computer's board, column 4, position 4");
+    EXPECT_EQ(cell(9)->role(), QAccessible::Cell);
+    EXPECT_EQ(cells->tableInterface()->cellAt(9, 0), cell(9));
+    EXPECT_EQ(cell(9)->tableCellInterface()->rowIndex(), 9);
+    EXPECT_EQ(cell(9)->parent(), cells);
     const int tile = view->currentTile, computerCell = view->computerCell;
     EXPECT_EQ(name(offer), Words(tile));
     EXPECT_EQ(board->child(offer)->role(), QAccessible::Graphic);
@@ -147,24 +157,30 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
 
     // The cursor's cell is in focus.
     Press(Qt::Key_Down);
-    EXPECT_EQ(board->focusChild(), board->child(10));
-    EXPECT_TRUE(board->child(10)->state().focused);
-    EXPECT_EQ(board->child(10)->rect().center(),
+    EXPECT_EQ(board->focusChild(), cell(10));
+    EXPECT_TRUE(cell(10)->state().focused);
+    const QPoint center = cell(10)->rect().center();
+    EXPECT_EQ(center,
         WidgetOf(view)->mapToGlobal(
             QPoint(CellCenter(Board::Player, 10).x, CellCenter(Board::Player, 10).y)));
+    // Pointing finds a cell within the table, and what lies between cells.
+    EXPECT_EQ(board->childAt(center.x(), center.y()), cells);
+    EXPECT_EQ(cells->childAt(center.x(), center.y()), cell(10));
+    const QPoint offered = board->child(offer)->rect().center();
+    EXPECT_EQ(board->childAt(offered.x(), offered.y()), board->child(offer));
 
     Press(Qt::Key_Return);
-    EXPECT_EQ(name(10), Words(tile) + ", preview");
-    EXPECT_EQ(about(10), "your board, column 3, position 4") << "a cell's place never changes";
+    EXPECT_EQ(read(10), Words(tile) + ", preview, your board, column 3, position 4");
     EXPECT_EQ(told(), "Preview of " + Words(tile) + " in column 3, position 4.");
 
     Press(Qt::Key_Return);
-    EXPECT_EQ(name(10), Words(tile));
-    EXPECT_EQ(name(kCellCount + computerCell), Words(tile));
+    EXPECT_EQ(read(10), Words(tile) + ", your board, column 3, position 4");
+    const std::string itsCell = read(kCellCount + computerCell);
+    EXPECT_EQ(itsCell.rfind(Words(tile) + ", computer's board, ", 0), 0u) << itsCell;
     EXPECT_EQ(name(offer), Words(view->currentTile));
     const std::string turn = "You placed " + Words(tile)
         + " in column 3, position 4; the computer put it in "
-        + about(kCellCount + computerCell).substr(std::string("computer's board, ").size())
+        + itsCell.substr((Words(tile) + ", computer's board, ").size())
         + ". Scores: you 0, computer 0. Tile to place: " + Words(view->currentTile) + ".";
     EXPECT_EQ(told(), turn);
     EXPECT_EQ(name(lastTurn), turn) << "the last turn stays to be read again";
@@ -196,19 +212,19 @@ TEST_F(KeyboardTest, ScreenReadersReadWhatTheBoardShowsAndHearWhatHappens)
     // Tab takes the cursor to the same place on the computer's board, where
     // the keys walk as on the player's and place nothing.
     Press(Qt::Key_Tab);
-    EXPECT_EQ(board->focusChild(), board->child(kCellCount + 7));
+    EXPECT_EQ(board->focusChild(), cell(kCellCount + 7));
     Press(Qt::Key_Right);
-    EXPECT_EQ(board->focusChild(), board->child(kCellCount + 12));
+    EXPECT_EQ(board->focusChild(), cell(kCellCount + 12));
     Press(Qt::Key_Space);
     EXPECT_EQ(told(), "This is the computer's board; your tiles go on your own board.");
     EXPECT_FALSE(view->IsPreviewing());
     Press(Qt::Key_Backtab);
-    EXPECT_EQ(board->focusChild(), board->child(12));
+    EXPECT_EQ(board->focusChild(), cell(12));
 
     view->NewGame();
     view->Draw(BRect());
     view->TellNewGame();
-    EXPECT_EQ(name(10), "empty");
+    EXPECT_EQ(read(10), "empty, your board, column 3, position 4");
     EXPECT_EQ(name(lastTurn), "") << "no last turn in a new game";
     EXPECT_EQ(told(),
         "New game. Tile to place: " + Words(view->currentTile)

@@ -179,18 +179,22 @@ bool IsPseudo(std::string text)
     return true;
 }
 
-// Everything readers can read of the board, and the latest announcement.
-std::vector<std::string> HeardTexts(tavview* view)
+// Everything readers can read of the board: the cells in their table, the
+// other items and the words of the latest announcement.
+void AddTexts(QAccessibleInterface* item, std::vector<std::string>& texts)
 {
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(WidgetOf(view));
-    std::vector<std::string> texts;
-    for (int i = 0; i < board->childCount(); i++) {
-        QAccessibleInterface* item = board->child(i);
-        while (item->childCount() > 0)
-            item = item->child(0); // the words of the announcements
+    for (int i = 0; i < item->childCount(); i++)
+        AddTexts(item->child(i), texts);
+    if (item->childCount() == 0) {
         texts.push_back(item->text(QAccessible::Name).toStdString());
         texts.push_back(item->text(QAccessible::Description).toStdString());
     }
+}
+
+std::vector<std::string> HeardTexts(tavview* view)
+{
+    std::vector<std::string> texts;
+    AddTexts(QAccessible::queryAccessibleInterface(WidgetOf(view)), texts);
     return texts;
 }
 

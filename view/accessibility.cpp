@@ -40,21 +40,35 @@ int32 tavview::FocusedAccessibleItem() const
     return ReaderItemOf(cursorBoard, cursorCell);
 }
 
-// A cell's name is what it shows and its description where it lies, which
-// never changes: readers hear a cell's news from the view's announcements.
+// A cell is read by its name alone, what it shows and then where it lies,
+// as braille displays show a cell (Orca 43). Readers hear a cell's news
+// from the view's announcements.
 accessible_item tavview::CellReading(Board board, int cell) const
+{
+    return {B_ACCESSIBLE_CELL,
+        // TRANSLATORS: How a screen reader reads a cell: %contents% is what it
+        // shows ("empty", "7 9 3" or "7 9 3, preview") and %cell% where it is
+        // ("your board, column 3, position 4").
+        Fill(B_TRANSLATE("%contents%, %cell%"),
+            {{"%contents%", CellContents(board, cell)}, {"%cell%", CellWhere(board, cell)}}),
+        "", ToBRect(CellFrame(board, cell))};
+}
+
+std::string tavview::CellContents(Board board, int cell) const
 {
     const bool mine = board == Board::Player;
     const bool preview = mine && IsPreviewing() && cell == previewCell;
     const int16 tile = preview ? currentTile : (mine ? playerBoard : computerBoard)[cell];
     const std::string words = TileWords(tile);
-    return {B_ACCESSIBLE_CELL,
-        preview ? Fill(B_TRANSLATE("%tile%, preview"), {{"%tile%", words}}) : words,
-        // TRANSLATORS: What a screen reader says of a cell after its contents:
-        // its board ("your board") and its place ("column 3, position 4").
-        Fill(B_TRANSLATE("%board%, %place%"),
-            {{"%board%", BoardWords(board)}, {"%place%", Place(cell)}}),
-        ToBRect(CellFrame(board, cell))};
+    return preview ? Fill(B_TRANSLATE("%tile%, preview"), {{"%tile%", words}}) : words;
+}
+
+std::string tavview::CellWhere(Board board, int cell)
+{
+    // TRANSLATORS: Where a cell is: its board ("your board") and its place
+    // ("column 3, position 4").
+    return Fill(B_TRANSLATE("%board%, %place%"),
+        {{"%board%", BoardWords(board)}, {"%place%", Place(cell)}});
 }
 
 accessible_item tavview::AccessibleItemAt(int32 index) const
@@ -105,13 +119,12 @@ void tavview::TellNewGame()
 {
     for (int32 item = 0; item < kReaderItemCount; item++)
         AccessibleItemChanged(item);
-    const accessible_item cursor = AccessibleItemAt(FocusedAccessibleItem());
     // TRANSLATORS: %tile% is a tile's three numbers, such as "7 1 8"; %cell%
     // is where the cursor is ("your board, column 3, position 4") and
     // %contents% what that cell holds ("empty" or three numbers).
     std::string sentence = Fill(B_TRANSLATE("New game. Tile to place: %tile%. %cell%: %contents%."),
-        {{"%tile%", TileWords(currentTile)}, {"%cell%", cursor.description},
-            {"%contents%", cursor.name}});
+        {{"%tile%", TileWords(currentTile)}, {"%cell%", CellWhere(cursorBoard, cursorCell)},
+            {"%contents%", CellContents(cursorBoard, cursorCell)}});
     if (!fGameTold)
         // TRANSLATORS: The keys stay L and S in every language.
         sentence += std::string(" ") + B_TRANSLATE("Press L for lines, S for state.");

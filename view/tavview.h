@@ -94,6 +94,8 @@ private:
     std::string LineCells(int line) const;
     static std::string Completions(const int16* board, int16 cell, const char* sentence);
     accessible_item CellReading(Board board, int cell) const;
+    std::string CellContents(Board board, int cell) const;
+    static std::string CellWhere(Board board, int cell);
 
     // The row that Left and Right keep to, as Up and Down last left it.
     int16 fCursorRow = 0;

@@ -1,8 +1,9 @@
 #pragma once
 
 // What screen readers see of a view, through Qt's accessibility: the view's
-// widget as a pane whose children are the items the view lists, and last the
-// status bar of what the view has announced.
+// widget as a pane whose children are a table of the cells the view lists
+// first, its other items, and last the status bar of what the view has
+// announced.
 
 #include <QAccessibleWidget>
 
@@ -24,8 +25,14 @@ public:
     BView* View() const { return fView; }
     // True while this goes, and its parts with it.
     bool Closing() const { return fClosing; }
-    // The interface of one item, made when first asked for.
+    // The interface of one item, made when first asked for, and the index
+    // of an item's interface, or -1.
     QAccessibleInterface* Item(int index) const;
+    int ItemIndex(const QAccessibleInterface* item) const;
+    // How many items lead the view's list as cells, and the table that
+    // holds them, or null where there are none.
+    int CellCount() const;
+    QAccessibleInterface* CellsPart() const;
     // The status bar of announcements (0), the notification in it (1) and
     // the words of the last announcement in that (2).
     QAccessibleInterface* AnnouncementPart(int level) const;
@@ -47,5 +54,7 @@ private:
     BView* fView;
     mutable std::vector<QAccessibleInterface*> fItems;
     mutable QAccessibleInterface* fAnnouncementParts[3] = {};
+    mutable QAccessibleInterface* fCellsPart = nullptr;
+    mutable int fCellCount = -1;
     bool fClosing = false;
 };
