@@ -123,11 +123,11 @@ private:
     int fIndex;
 };
 
-// What tells readers that a table is there for layout: Orca 51 leaves such
-// a table out of what it says and shows. Qt 6.8 and later let a table tell
+// A table that tells readers it is there for layout: Orca 51 leaves such a
+// table out of what it says and shows. Qt 6.8 and later let a table tell
 // them; Orca 43 and 48 leave out any table without a name or headers.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-class LayoutAttributes : public QAccessibleAttributesInterface {
+class LayoutTable : public QAccessibleTableInterface, public QAccessibleAttributesInterface {
 public:
     QList<QAccessible::Attribute> attributeKeys() const override
     {
@@ -140,18 +140,27 @@ public:
         return QVariant::fromValue(
             QHash<QString, QString> {{QStringLiteral("layout-guess"), QStringLiteral("true")}});
     }
+
+protected:
+    void* AttributesCast(QAccessible::InterfaceType type)
+    {
+        return type == QAccessible::AttributesInterface
+            ? static_cast<QAccessibleAttributesInterface*>(this)
+            : nullptr;
+    }
 };
 #else
-class LayoutAttributes { };
+class LayoutTable : public QAccessibleTableInterface {
+protected:
+    void* AttributesCast(QAccessible::InterfaceType) { return nullptr; }
+};
 #endif
 
 // The view's cells, as readers see them: a table of one column, a cell a row,
 // without a name, between the view and its cells, there for layout. Orca
 // shows the cell in focus on the braille display only as a row of its table
 // (Orca 43).
-class CellsAccessible : public PartAccessible,
-                        public QAccessibleTableInterface,
-                        public LayoutAttributes {
+class CellsAccessible : public PartAccessible, public LayoutTable {
 public:
     explicit CellsAccessible(const ViewAccessible* view)
         : PartAccessible(view)
@@ -194,93 +203,35 @@ public:
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        if (type == QAccessible::AttributesInterface)
-            return static_cast<QAccessibleAttributesInterface*>(this);
-#endif
+        if (void* attributes = AttributesCast(type))
+            return attributes;
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                    : nullptr;
     }
 
-    QAccessibleInterface* caption() const override
-    {
-        return nullptr;
-    }
-    QAccessibleInterface* summary() const override
-    {
-        return nullptr;
-    }
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
         return column == 0 ? child(row) : nullptr;
     }
-    int columnCount() const override
-    {
-        return 1;
-    }
-    int rowCount() const override
-    {
-        return childCount();
-    }
-    QString columnDescription(int) const override
-    {
-        return QString();
-    }
-    QString rowDescription(int) const override
-    {
-        return QString();
-    }
-    int selectedCellCount() const override
-    {
-        return 0;
-    }
-    int selectedColumnCount() const override
-    {
-        return 0;
-    }
-    int selectedRowCount() const override
-    {
-        return 0;
-    }
-    QList<QAccessibleInterface*> selectedCells() const override
-    {
-        return {};
-    }
-    QList<int> selectedColumns() const override
-    {
-        return {};
-    }
-    QList<int> selectedRows() const override
-    {
-        return {};
-    }
-    bool isColumnSelected(int) const override
-    {
-        return false;
-    }
-    bool isRowSelected(int) const override
-    {
-        return false;
-    }
-    bool selectRow(int) override
-    {
-        return false;
-    }
-    bool selectColumn(int) override
-    {
-        return false;
-    }
-    bool unselectRow(int) override
-    {
-        return false;
-    }
-    bool unselectColumn(int) override
-    {
-        return false;
-    }
-    void modelChange(QAccessibleTableModelChangeEvent*) override
-    {
-    }
+    int columnCount() const override { return 1; }
+    int rowCount() const override { return childCount(); }
+    QString columnDescription(int) const override { return QString(); }
+    QString rowDescription(int) const override { return QString(); }
+    int selectedCellCount() const override { return 0; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { }
 };
 
 // Where a view's announcements stand for readers: a status bar, the last of
