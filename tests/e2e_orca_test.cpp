@@ -155,17 +155,11 @@ protected:
             if (answer.empty() && !keys.empty())
                 latencies.push_back(heard[i].time - pressed);
             answer.push_back(AsSentence(heard[i].text));
+            // The braille display shows it as said, less its full stop.
+            braille.push_back(
+                {keys.empty() ? 0 : pressed, answer.back().substr(0, answer.back().size() - 1)});
         }
-        ToBeShown(answer, keys.empty() ? 0 : pressed);
         return answer;
-    }
-
-    // What a braille display should show of an answer: each cell's reading
-    // and each sentence as it was said, less its full stop.
-    void ToBeShown(const std::vector<std::string>& answer, double pressed)
-    {
-        for (const std::string& said : answer)
-            braille.push_back({pressed, said.substr(0, said.size() - 1), IsCell(said)});
     }
 
     // Whether every sentence heard and every cell the cursor came to stood
@@ -194,7 +188,7 @@ protected:
             EXPECT_TRUE(line != lines.end()) << "not on the braille line: " << wanted.text;
             if (line == lines.end())
                 continue;
-            (wanted.cell ? cells : sentences)++;
+            (IsCell(wanted.text) ? cells : sentences)++;
             if (wanted.pressed > 0)
                 brailleLatencies.push_back(line->first - ClockTime(wanted.pressed));
         }
@@ -258,7 +252,6 @@ protected:
     struct Shown {
         double pressed; // 0 for what came without a key
         std::string text;
-        bool cell;
     };
     std::vector<Shown> braille;
 };
